@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/page_list.h"
+
+#include <string>
+
+namespace stocks {
+
+/// @brief The values a run keeps between start and close, held by the main window's controls.
+///
+/// Texts are Windows-1252 bytes. The start and close sequences and the editing commands
+/// read and write them only through this interface.
+class RunValues {
+public:
+    virtual ~RunValues() = default;
+
+    virtual std::string pageFileName() const = 0;
+    virtual void setPageFileName(const std::string& name) = 0;
+
+    /// Text of the refresh field: the current refresh minutes.
+    virtual std::string refText() const = 0;
+    virtual void setRefText(const std::string& text) = 0;
+
+    /// The refresh minutes the page list currently carries.
+    virtual std::string oldrefCaption() const = 0;
+    virtual void setOldrefCaption(const std::string& caption) = 0;
+
+    /// Setting the spinner from here never raises its changing event.
+    virtual int spinnerPosition() const = 0;
+    virtual void setSpinnerPosition(int position) = 0;
+
+    virtual int windowTop() const = 0;
+    virtual int windowLeft() const = 0;
+    virtual void setWindowPosition(int top, int left) = 0;
+
+    virtual bool brokerVisible() const = 0;
+    virtual void setBrokerVisible(bool visible) = 0;
+
+    virtual std::string skinFileName() const = 0;
+    virtual void setSkinFileName(const std::string& name) = 0;
+
+    virtual bool lookVisible() const = 0;
+    virtual void setLookVisible(bool visible) = 0;
+
+    virtual PageList& pageList() = 0;
+
+    /// True after a page file that exists could not be read: this run must never overwrite it.
+    virtual bool pageFileUnreadable() const = 0;
+    virtual void setPageFileUnreadable(bool unreadable) = 0;
+
+    /// Cuts the window to its outline. First step of the start sequence.
+    virtual void applyWindowShape() = 0;
+    /// Replaces the skin picture by the named file; throws StockError when it cannot.
+    virtual void loadSkin(const std::string& fileName) = 0;
+};
+
+} // namespace stocks
