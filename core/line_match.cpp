@@ -32,7 +32,8 @@ bool sameLine(std::string_view a, std::string_view b)
     if (a.size() != b.size())
         return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
-        if (foldTable[static_cast<unsigned char>(a[i])] != foldTable[static_cast<unsigned char>(b[i])])
+        if (foldTable[static_cast<unsigned char>(a[i])] !=
+            foldTable[static_cast<unsigned char>(b[i])])
             return false;
     }
     return true;

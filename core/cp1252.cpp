@@ -1,0 +1,107 @@
+#include "core/cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace stocks {
+namespace {
+
+// Code points of bytes 0x80-0x9F; the rest of the code page equals Latin-1.
+constexpr std::array<char16_t, 32> highControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F)
+        return highControls[byte - 0x80];
+    return byte;
+}
+
+std::optional<unsigned char> byteOf(char32_t codePoint)
+{
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<unsigned char>(codePoint);
+    for (std::size_t i = 0; i < highControls.size(); ++i)
+        if (highControls[i] == codePoint)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string utf8FromCp1252(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text)
+        appendUtf8(out, codePointOf(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::optional<std::string> cp1252FromUtf8(std::string_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
+        if (length == 0 || i + length > text.size())
+            return std::nullopt;
+        char32_t cp = length == 1 ? lead : length == 2 ? (lead & 0x1F) : (lead & 0x0F);
+        for (int k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return std::nullopt;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const auto byte = byteOf(cp);
+        if (!byte)
+            return std::nullopt;
+        out += static_cast<char>(*byte);
+        i += length;
+    }
+    return out;
+}
+
+std::filesystem::path pathFromText(std::string_view text)
+{
+    return std::filesystem::path(utf8FromCp1252(text));
+}
+
+std::string textFromPath(const std::filesystem::path& path)
+{
+    const std::string utf8 = path.string();
+    if (auto text = cp1252FromUtf8(utf8))
+        return *text;
+    std::string text;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(utf8[i]);
+        if (byte < 0x80)
+            text += static_cast<char>(byte);
+        else if ((byte & 0xC0) != 0x80)
+            text += cp1252FromUtf8(utf8.substr(i, byte >= 0xF0   ? 4
+                                                  : byte >= 0xE0 ? 3
+                                                                 : 2))
+                        .value_or("?");
+    }
+    return text;
+}
+
+} // namespace stocks

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace stocks {
+
+/// Windows-1252 text as UTF-8. The five bytes the code page leaves undefined map to the
+/// control characters of the same number, so every byte string round-trips.
+std::string utf8FromCp1252(std::string_view text);
+
+/// UTF-8 text as Windows-1252; nothing when a character has no Windows-1252 byte or the
+/// UTF-8 is malformed.
+std::optional<std::string> cp1252FromUtf8(std::string_view text);
+
+/// A file name kept as Windows-1252 text, as the file system wants it.
+std::filesystem::path pathFromText(std::string_view text);
+
+/// A file name as Windows-1252 text, for messages and settings; a character the code page
+/// cannot hold becomes "?".
+std::string textFromPath(const std::filesystem::path& path);
+
+} // namespace stocks

@@ -1,0 +1,354 @@
+#include "core/ini_profile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace stocks {
+namespace {
+
+constexpr std::size_t maxValueLength = 1023;
+
+struct Line {
+    std::size_t begin;
+    std::size_t contentEnd; // before "\n", "\r\n", or a "\r" that ends the text
+    std::size_t end;        // after it
+};
+
+std::vector<Line> splitLines(std::string_view text)
+{
+    std::vector<Line> lines;
+    std::size_t begin = 0;
+    while (begin < text.size()) {
+        const auto newline = text.find('\n', begin);
+        const auto end = newline == std::string_view::npos ? text.size() : newline + 1;
+        auto contentEnd = newline == std::string_view::npos ? text.size() : newline;
+        if (contentEnd > begin && text[contentEnd - 1] == '\r')
+            --contentEnd;
+        lines.push_back({begin, contentEnd, end});
+        begin = end;
+    }
+    return lines;
+}
+
+std::string_view contentOf(std::string_view text, const Line& line)
+{
+    return text.substr(line.begin, line.contentEnd - line.begin);
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+std::string_view trimBlanks(std::string_view text)
+{
+    while (!text.empty() && isBlank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i]))
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::string_view> sectionHeader(std::string_view content)
+{
+    content = trimBlanks(content);
+    if (content.empty() || content.front() != '[')
+        return std::nullopt;
+    const auto close = content.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    return trimBlanks(content.substr(1, close - 1));
+}
+
+std::optional<std::string_view> keyOf(std::string_view content)
+{
+    content = trimBlanks(content);
+    if (!content.empty() && content.front() == ';')
+        return std::nullopt;
+    const auto equals = content.find('=');
+    if (equals == std::string_view::npos)
+        return std::nullopt;
+    return trimBlanks(content.substr(0, equals));
+}
+
+// Only for a line keyOf accepts.
+std::string_view valueOf(std::string_view content)
+{
+    return trimBlanks(content.substr(content.find('=') + 1));
+}
+
+struct Location {
+    std::optional<std::size_t> section;
+    std::size_t sectionEnd = 0;
+    std::optional<std::size_t> key;
+};
+
+Location locate(std::string_view text, const std::vector<Line>& lines, std::string_view section,
+                std::string_view key)
+{
+    Location found;
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    if (section.empty() || key.empty())
+        return found;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto content = contentOf(text, lines[i]);
+        if (const auto name = sectionHeader(content)) {
+            if (found.section) {
+                found.sectionEnd = i;
+                return found;
+            }
+            if (sameName(*name, section))
+                found.section = i;
+        } else if (found.section) {
+            const auto keyName = keyOf(content);
+            if (keyName && sameName(*keyName, key)) {
+                found.key = i;
+                return found;
+            }
+        }
+    }
+    found.sectionEnd = lines.size();
+    return found;
+}
+
+bool fitsOneLine(std::string_view text)
+{
+    return text.find_first_of("\r\n") == std::string_view::npos;
+}
+
+// Names that would read back as something else are refused, as are values that would
+// spill into lines of their own.
+bool storable(std::string_view section, std::string_view key, std::string_view value)
+{
+    section = trimBlanks(section);
+    key = trimBlanks(key);
+    return !section.empty() && section.find(']') == std::string_view::npos && !key.empty() &&
+           key.front() != '[' && key.front() != ';' && key.find('=') == std::string_view::npos &&
+           fitsOneLine(section) && fitsOneLine(key) && fitsOneLine(value);
+}
+
+// What must precede a new line inserted at pos so that the line before it stays whole.
+std::string_view lineBreakBefore(std::string_view text, std::size_t pos)
+{
+    if (pos == 0 || text[pos - 1] == '\n')
+        return "";
+    return text[pos - 1] == '\r' ? "\n" : "\r\n";
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int get() const { return fd_; }
+    bool valid() const { return fd_ >= 0; }
+    // Closing can report a failed write, so the writer asks for its result.
+    bool close()
+    {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+enum class LoadStatus { loaded, missing, failed };
+
+struct LoadedFile {
+    LoadStatus status = LoadStatus::failed;
+    std::string bytes;
+    mode_t mode = 0;
+};
+
+LoadedFile loadFile(const std::filesystem::path& file)
+{
+    LoadedFile loaded;
+    // Non-blocking, so that a FIFO under the INI's name cannot hang the program.
+    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.valid()) {
+        if (errno == ENOENT)
+            loaded.status = LoadStatus::missing;
+        return loaded;
+    }
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return loaded;
+    loaded.mode = info.st_mode & 07777;
+    char buffer[65536];
+    for (;;) {
+        const auto count = ::read(fd.get(), buffer, sizeof buffer);
+        if (count == 0)
+            break;
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return loaded;
+        }
+        loaded.bytes.append(buffer, static_cast<std::size_t>(count));
+    }
+    loaded.status = LoadStatus::loaded;
+    return loaded;
+}
+
+bool writeAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const auto count = ::write(fd, bytes.data(), bytes.size());
+        if (count < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(count));
+    }
+    return true;
+}
+
+void syncFolder(const std::filesystem::path& folder)
+{
+    const FileDescriptor fd(
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (fd.valid())
+        ::fsync(fd.get());
+}
+
+bool replaceFile(const std::filesystem::path& file, std::string_view bytes,
+                 std::optional<mode_t> mode)
+{
+    static std::atomic<unsigned> counter{0};
+    std::filesystem::path temporary;
+    int opened = -1;
+    // A temporary left behind by a crashed run may hold a name; take the next one.
+    for (int attempt = 0; attempt < 100 && opened < 0; ++attempt) {
+        temporary = file.parent_path() /
+                    ("." + file.filename().string() + "." + std::to_string(::getpid()) + "-" +
+                     std::to_string(counter++) + ".tmp");
+        opened = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (opened < 0 && errno != EEXIST)
+            return false;
+    }
+    FileDescriptor fd(opened);
+    if (!fd.valid())
+        return false;
+    bool written = (!mode || ::fchmod(fd.get(), *mode) == 0) && writeAll(fd.get(), bytes) &&
+                   ::fsync(fd.get()) == 0;
+    written = fd.close() && written;
+    if (written && ::rename(temporary.c_str(), file.c_str()) == 0) {
+        syncFolder(file.parent_path());
+        return true;
+    }
+    ::unlink(temporary.c_str());
+    return false;
+}
+
+} // namespace
+
+std::optional<std::string> findProfileValue(std::string_view iniText, std::string_view section,
+                                            std::string_view key)
+{
+    const auto lines = splitLines(iniText);
+    const auto found = locate(iniText, lines, section, key);
+    if (!found.key)
+        return std::nullopt;
+    auto value = valueOf(contentOf(iniText, lines[*found.key]));
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, maxValueLength));
+}
+
+std::optional<std::string> withProfileValue(std::string_view iniText, std::string_view section,
+                                            std::string_view key, std::string_view value)
+{
+    if (!storable(section, key, value))
+        return std::nullopt;
+    const auto lines = splitLines(iniText);
+    const auto found = locate(iniText, lines, section, key);
+    std::string entry(trimBlanks(key));
+    entry.append("=").append(value).append("\r\n");
+
+    std::string result;
+    if (found.key) {
+        const Line& line = lines[*found.key];
+        result.append(iniText.substr(0, line.begin)).append(entry);
+        result.append(iniText.substr(line.end));
+    } else if (found.section) {
+        auto last = found.sectionEnd - 1;
+        while (last > *found.section && trimBlanks(contentOf(iniText, lines[last])).empty())
+            --last;
+        const auto at = lines[last].end;
+        result.append(iniText.substr(0, at)).append(lineBreakBefore(iniText, at)).append(entry);
+        result.append(iniText.substr(at));
+    } else {
+        result.append(iniText).append(lineBreakBefore(iniText, iniText.size()));
+        result.append("[").append(trimBlanks(section)).append("]\r\n").append(entry);
+    }
+    return result;
+}
+
+std::string readProfileString(const std::filesystem::path& file, std::string_view section,
+                              std::string_view key, std::string_view defaultValue)
+{
+    const auto loaded = loadFile(file);
+    if (loaded.status == LoadStatus::loaded) {
+        if (auto value = findProfileValue(loaded.bytes, section, key))
+            return std::move(*value);
+    }
+    return std::string(defaultValue);
+}
+
+bool writeProfileString(const std::filesystem::path& file, std::string_view section,
+                        std::string_view key, std::string_view value)
+{
+    // A settings file that is a link stays a link: the file it points to is replaced.
+    std::filesystem::path target = file;
+    std::error_code error;
+    if (std::filesystem::is_symlink(file, error)) {
+        if (auto resolved = std::filesystem::canonical(file, error); !error)
+            target = std::move(resolved);
+    }
+    const auto loaded = loadFile(target);
+    if (loaded.status == LoadStatus::failed)
+        return false;
+    const auto updated = withProfileValue(loaded.bytes, section, key, value);
+    if (!updated)
+        return false;
+    std::optional<mode_t> mode;
+    if (loaded.status == LoadStatus::loaded)
+        mode = loaded.mode;
+    return replaceFile(target, *updated, mode);
+}
+
+} // namespace stocks

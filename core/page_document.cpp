@@ -1,0 +1,120 @@
+#include "core/page_document.h"
+
+#include "core/integer_text.h"
+#include "core/line_match.h"
+#include "core/page_lines.h"
+
+#include <algorithm>
+#include <string>
+
+namespace stocks
+{
+namespace
+{
+
+std::size_t clampedIndex(long long index)
+{
+    return static_cast<std::size_t>(std::max(index, 0LL));
+}
+
+long long lineCount(const PageList& page)
+{
+    return static_cast<long long>(page.count());
+}
+
+// Same result as deleting the first match until none is left, in one pass.
+void deleteAll(PageList& page, std::string_view text)
+{
+    std::size_t index = 0;
+    while (index < page.count()) {
+        if (sameLine(page.at(index), text))
+            page.remove(index);
+        else
+            ++index;
+    }
+}
+
+void deleteFirst(PageList& page, std::string_view text)
+{
+    if (const auto index = page.find(text))
+        page.remove(*index);
+}
+
+// The target index counts in the list after the line is taken out.
+void moveBelow(PageList& page, std::string_view text, long long target)
+{
+    const auto index = page.find(text);
+    if (!index || static_cast<long long>(*index) >= target)
+        return;
+    std::string line = page.at(*index);
+    page.remove(*index);
+    page.insert(clampedIndex(target), std::move(line));
+}
+
+long long minutesToSeconds(std::string_view minutesText)
+{
+    return static_cast<long long>(toInteger(minutesText)) * 60;
+}
+
+} // namespace
+
+void seedNewPage(PageList& page)
+{
+    page.insert(0, lines::title());
+    page.append(lines::nasdaq());
+    page.append(lines::dow());
+    page.append(lines::generator());
+    page.append(lines::footer());
+}
+
+void addStock(PageList& page, std::string_view symbol, std::string_view note)
+{
+    std::string line = lines::stock(symbol, note);
+    deleteFirst(page, line);
+    page.insert(clampedIndex(lineCount(page) - 4), std::move(line));
+}
+
+void removeStock(PageList& page, std::string_view symbol, std::string_view note)
+{
+    deleteFirst(page, lines::stock(symbol, note));
+}
+
+void placeClosingLines(PageList& page)
+{
+    moveBelow(page, lines::footer(), lineCount(page) - 1);
+    moveBelow(page, lines::site(), lineCount(page) - 2);
+}
+
+void setRefreshLine(PageList& page, long long seconds)
+{
+    std::string line = lines::refresh(seconds);
+    if (page.count() > 1 && lines::isRefreshLine(page.at(1)))
+        page.remove(1);
+    page.insert(1, std::move(line));
+}
+
+void addBrokerLine(PageList& page, std::string_view address)
+{
+    std::string line = lines::broker(address);
+    page.insert(clampedIndex(lineCount(page) - 3), std::move(line));
+}
+
+void rebuildForSaving(PageList& page, std::string_view oldMinutesText,
+                      std::string_view newMinutesText)
+{
+    for (const auto& fixed : {lines::news(), lines::footer(), lines::site(), lines::title(),
+                              std::string(), lines::nasdaq(), lines::dow()})
+        deleteAll(page, fixed);
+    deleteAll(page, lines::refresh(minutesToSeconds(oldMinutesText)));
+    const long long newSeconds = minutesToSeconds(newMinutesText);
+    deleteAll(page, lines::refresh(newSeconds));
+    page.append(lines::news());
+    page.append(lines::nasdaq());
+    page.append(lines::dow());
+    page.append(lines::site());
+    page.append(lines::footer());
+    page.insert(0, lines::refresh(newSeconds));
+    page.insert(0, lines::title());
+}
+
+} // namespace stocks

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+/// @brief The texts of the page's lines. The same builders serve writing a line and looking
+/// it up, so the two always agree.
+namespace stocks::lines
+{
+
+inline constexpr std::size_t maxLineLength = 4095;
+
+std::string title();
+/// The meta refresh line that makes the browser reload the page every `seconds` seconds.
+std::string refresh(long long seconds);
+/// Throws StockError, and builds nothing, when the line would hold a line break or a zero
+/// byte or be longer than maxLineLength.
+std::string stock(std::string_view symbol, std::string_view note);
+/// The address is written after a fixed "http://". Refused as stock() refuses.
+std::string broker(std::string_view address);
+std::string news();
+std::string nasdaq();
+std::string dow();
+std::string site();
+std::string generator();
+std::string footer();
+
+/// True when the line is the refresh line for some non-negative number of seconds,
+/// ignoring letter case.
+bool isRefreshLine(std::string_view line);
+
+/// The maker's web address.
+std::string_view makerHost();
+
+} // namespace stocks::lines

@@ -1,0 +1,53 @@
+#include "core/settings.h"
+
+#include "core/ini_profile.h"
+#include "core/integer_text.h"
+#include "core/stock_error.h"
+
+#include <utility>
+
+namespace stocks {
+
+Settings::Settings(std::filesystem::path file) : file_(std::move(file)) {}
+
+std::string Settings::readString(std::string_view section, std::string_view key,
+                                 std::string_view defaultValue) const
+{
+    return readProfileString(file_, section, key, defaultValue);
+}
+
+std::int32_t Settings::readInteger(std::string_view section, std::string_view key,
+                                   std::int32_t defaultValue) const
+{
+    return parseInteger(readString(section, key, "")).value_or(defaultValue);
+}
+
+bool Settings::readBool(std::string_view section, std::string_view key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void Settings::writeString(std::string_view section, std::string_view key, std::string_view value)
+{
+    if (!writeProfileString(file_, section, key, value))
+        throw StockError(formatMessage("Unable to write to %s", file_.string()));
+}
+
+void Settings::writeInteger(std::string_view section, std::string_view key, std::int32_t value)
+{
+    writeString(section, key, std::to_string(value));
+}
+
+void Settings::writeBool(std::string_view section, std::string_view key, bool value)
+{
+    writeString(section, key, value ? "1" : "0");
+}
+
+std::filesystem::path settingsFileFor(const std::filesystem::path& executable)
+{
+    auto file = executable;
+    file.replace_extension(".INI");
+    return file;
+}
+
+} // namespace stocks

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace stocks {
+
+/// @brief The settings file, read and written key by key with no cache.
+class Settings {
+public:
+    explicit Settings(std::filesystem::path file);
+
+    const std::filesystem::path& fileName() const { return file_; }
+
+    std::string readString(std::string_view section, std::string_view key,
+                           std::string_view defaultValue) const;
+    /// Decimal, "$" or "0x" hexadecimal; anything else, an empty value included, gives the
+    /// default.
+    std::int32_t readInteger(std::string_view section, std::string_view key,
+                             std::int32_t defaultValue) const;
+    /// An integer: 0 is false, any other value true.
+    bool readBool(std::string_view section, std::string_view key, bool defaultValue) const;
+
+    /// The writes throw StockError "Unable to write to <file>" when the file cannot be written.
+    void writeString(std::string_view section, std::string_view key, std::string_view value);
+    void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void writeBool(std::string_view section, std::string_view key, bool value);
+
+private:
+    std::filesystem::path file_;
+};
+
+/// The executable's name with its extension replaced by ".INI", in the executable's folder.
+std::filesystem::path settingsFileFor(const std::filesystem::path& executable);
+
+} // namespace stocks

@@ -1,0 +1,119 @@
+#include "core/start_close.h"
+
+#include "core/cp1252.h"
+#include "core/integer_text.h"
+#include "core/page_document.h"
+#include "core/page_file.h"
+#include "core/settings.h"
+#include "core/stock_error.h"
+
+namespace stocks {
+namespace {
+
+constexpr int firstRunRefreshMinutes = 10;
+
+void readSettings(RunValues& values, const ProgramFiles& files)
+{
+    const Settings settings(files.settingsFile);
+    values.setPageFileName(
+        settings.readString("html", "file", textFromPath(files.defaultPageFile)));
+    values.setRefText(settings.readString("html", "refrate", "10"));
+    values.setOldrefCaption(values.refText());
+    values.setWindowPosition(settings.readInteger("form", "top", 100),
+                             settings.readInteger("form", "left", 100));
+    values.setBrokerVisible(settings.readBool("broker", "vis", true));
+    values.setSkinFileName(settings.readString("form", "skin", "0"));
+}
+
+void setSpinnerFromRef(RunValues& values, const ErrorSink& report)
+{
+    try {
+        values.setSpinnerPosition(toInteger(values.refText()));
+    } catch (const StockError& error) {
+        report(error.what());
+        // A refresh field that is not a number would make every close fail; start over at 10.
+        const std::string minutes = std::to_string(firstRunRefreshMinutes);
+        values.setRefText(minutes);
+        values.setOldrefCaption(minutes);
+        values.setSpinnerPosition(firstRunRefreshMinutes);
+    }
+}
+
+void loadPage(RunValues& values, const ErrorSink& report)
+{
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = readPageFile(pathFromText(values.pageFileName()));
+    } catch (const StockError& error) {
+        // The file is there but unreadable: keep it safe from this run's saves.
+        values.setPageFileUnreadable(true);
+        report(error.what());
+        return;
+    }
+    PageList& page = values.pageList();
+    if (!lines) {
+        if (page.count() == 0) {
+            seedNewPage(page);
+            values.setSpinnerPosition(firstRunRefreshMinutes);
+            values.setLookVisible(false);
+        }
+        return;
+    }
+    lines->insert(lines->end(), page.lines().begin(), page.lines().end());
+    page.assign(std::move(*lines));
+}
+
+} // namespace
+
+ProgramFiles programFilesFor(const std::filesystem::path& executable)
+{
+    return {settingsFileFor(executable), executable.parent_path() / "MorvaneStocks.html"};
+}
+
+void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    values.applyWindowShape();
+    readSettings(values, files);
+    if (values.skinFileName() != "0") {
+        try {
+            values.loadSkin(values.skinFileName());
+        } catch (const StockError& error) {
+            report(error.what());
+        }
+    }
+    setSpinnerFromRef(values, report);
+    loadPage(values, report);
+}
+
+bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    try {
+        rebuildForSaving(values.pageList(), values.oldrefCaption(), values.refText());
+        savePage(values);
+    } catch (const StockError& error) {
+        report(error.what());
+        return false;
+    }
+    try {
+        Settings settings(files.settingsFile);
+        settings.writeString("html", "file", values.pageFileName());
+        settings.writeString("html", "refrate", values.refText());
+        settings.writeInteger("form", "top", values.windowTop());
+        settings.writeInteger("form", "left", values.windowLeft());
+    } catch (const StockError& error) {
+        // The page is safe on disk; a settings file we cannot write must not trap the user.
+        report(error.what());
+    }
+    return true;
+}
+
+void savePage(RunValues& values)
+{
+    if (values.pageFileUnreadable())
+        throw StockError(formatMessage("Cannot open file %s", values.pageFileName()));
+    writePageFile(pathFromText(values.pageFileName()), values.pageList().lines());
+    if (!values.lookVisible())
+        values.setLookVisible(true);
+}
+
+} // namespace stocks

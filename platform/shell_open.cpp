@@ -1,0 +1,31 @@
+#include "platform/shell_open.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QUrl>
+
+namespace stocks::platform {
+namespace {
+
+void openWithDesktop(const QString& target)
+{
+    const QUrl url =
+        QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
+    QDesktopServices::openUrl(url);
+}
+
+ShellOpener opener = openWithDesktop;
+
+} // namespace
+
+void shellOpen(const QString& target)
+{
+    opener(target);
+}
+
+void setShellOpener(ShellOpener replacement)
+{
+    opener = replacement ? std::move(replacement) : ShellOpener(openWithDesktop);
+}
+
+} // namespace stocks::platform

@@ -1,0 +1,160 @@
+#include "core/page_document.h"
+#include "core/page_lines.h"
+#include "core/stock_error.h"
+
+#include <gtest/gtest.h>
+
+using namespace stocks;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+PageList pageOf(Lines lines)
+{
+    PageList page;
+    page.assign(std::move(lines));
+    return page;
+}
+
+// The page as the close sequence writes it, then read back with its trailing empty line.
+Lines savedPage(const Lines& userLines, long long seconds = 600, bool readBack = true)
+{
+    Lines page{lines::title(), lines::refresh(seconds)};
+    page.insert(page.end(), userLines.begin(), userLines.end());
+    page.insert(page.end(),
+                {lines::news(), lines::nasdaq(), lines::dow(), lines::site(), lines::footer()});
+    if (readBack)
+        page.emplace_back();
+    return page;
+}
+
+Lines seededPage()
+{
+    return {lines::title(), lines::nasdaq(), lines::dow(), lines::generator(), lines::footer()};
+}
+
+} // namespace
+
+TEST(PageDocument, AddStockInsertsFourFromTheEndAndReplacesItsTwin)
+{
+    PageList page;
+    seedNewPage(page);
+    EXPECT_EQ(page.lines(), seededPage());
+    addStock(page, "IBM", "95");
+    EXPECT_EQ(page.at(1), lines::stock("IBM", "95"));
+
+    page = pageOf(savedPage({}));
+    addStock(page, "IBM", "95");
+    addStock(page, "MSFT", "12.5");
+    addStock(page, "ibm", "95");
+    Lines expected = savedPage({});
+    expected.insert(expected.begin() + 4,
+                    {lines::stock("MSFT", "12.5"), lines::stock("ibm", "95")});
+    EXPECT_EQ(page.lines(), expected);
+}
+
+TEST(PageDocument, RemoveStockNeedsTheSameNoteInAnyCase)
+{
+    const auto msft = lines::stock("MSFT", "12.5");
+    PageList page = pageOf(savedPage({msft, lines::stock("\xC9LAN", ""), msft}));
+    removeStock(page, "MSFT", "");
+    removeStock(page, "\xC9LAN\xD7", "");
+    EXPECT_EQ(page.count(), 11u);
+    removeStock(page, "msft", "12.5");
+    removeStock(page, "\xE9lan", "");
+    EXPECT_EQ(page.lines(), savedPage({msft}));
+
+    page = pageOf({lines::stock("A\xD7", "")});
+    removeStock(page, "A\xF7", "");
+    EXPECT_EQ(page.count(), 1u);
+}
+
+TEST(PageDocument, RebuildKeepsUserLinesBetweenFreshFixedLines)
+{
+    PageList page = pageOf(seededPage());
+    rebuildForSaving(page, "10", "10");
+    EXPECT_EQ(page.lines(), savedPage({lines::generator()}, 600, false));
+
+    const auto ibm = lines::stock("IBM", "95");
+    page = pageOf({"", lines::title(), ibm, "", lines::refresh(660), lines::refresh(120),
+                   lines::title(), lines::refresh(720), lines::dow(), "", lines::footer()});
+    rebuildForSaving(page, "11", "12");
+    EXPECT_EQ(page.lines(), savedPage({ibm, lines::refresh(120)}, 720, false));
+}
+
+TEST(PageDocument, RebuildStopsAtABadMinutesTextAfterItsDeletions)
+{
+    const auto ibm = lines::stock("IBM", "95");
+    PageList page = pageOf(savedPage({ibm, lines::refresh(660)}));
+    EXPECT_THROW(rebuildForSaving(page, "1l", "12"), StockError);
+    EXPECT_EQ(page.lines(), (Lines{lines::refresh(600), ibm, lines::refresh(660)}));
+    try {
+        rebuildForSaving(page, "10", "x");
+        FAIL();
+    } catch (const StockError& error) {
+        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
+    }
+    EXPECT_EQ(page.lines(), (Lines{ibm, lines::refresh(660)}));
+}
+
+TEST(PageDocument, PlaceClosingLinesMovesOnlyWhatIsThere)
+{
+    const auto ibm = lines::stock("IBM", "95");
+    PageList page = pageOf(savedPage({}));
+    addStock(page, "IBM", "95");
+    placeClosingLines(page);
+    EXPECT_EQ(page.lines(),
+              (Lines{lines::title(), lines::refresh(600), lines::news(), lines::nasdaq(), ibm,
+                     lines::dow(), "", lines::site(), lines::footer()}));
+
+    page = pageOf({lines::site(), "a", "b"});
+    placeClosingLines(page);
+    EXPECT_EQ(page.lines(), (Lines{"a", lines::site(), "b"}));
+    page = pageOf({lines::footer(), lines::site()});
+    placeClosingLines(page);
+    EXPECT_EQ(page.lines(), (Lines{lines::site(), lines::footer()}));
+}
+
+TEST(PageDocument, SetRefreshLineReplacesOnlyARefreshLine)
+{
+    PageList page = pageOf(savedPage({lines::stock("IBM", "95")}));
+    setRefreshLine(page, 660);
+    EXPECT_EQ(page.lines(), savedPage({lines::stock("IBM", "95")}, 660));
+
+    page = pageOf({lines::title(), lines::stock("IBM", "95")});
+    setRefreshLine(page, 660);
+    setRefreshLine(page, 720);
+    EXPECT_EQ(page.lines(),
+              (Lines{lines::title(), lines::refresh(720), lines::stock("IBM", "95")}));
+
+    page = pageOf(seededPage());
+    setRefreshLine(page, 660);
+    rebuildForSaving(page, "10", "11");
+    EXPECT_EQ(page.lines(), savedPage({lines::generator()}, 660, false));
+}
+
+TEST(PageDocument, ShortListsTakeEveryEdit)
+{
+    PageList page;
+    setRefreshLine(page, 60);
+    addBrokerLine(page, "b.com");
+    EXPECT_EQ(page.lines(), (Lines{lines::broker("b.com"), lines::refresh(60)}));
+    addBrokerLine(page, "c.com");
+    EXPECT_EQ(page.at(0), lines::broker("c.com"));
+    addStock(page, "IBM", "");
+    EXPECT_EQ(page.at(0), lines::stock("IBM", ""));
+
+    page = pageOf(savedPage({}));
+    addBrokerLine(page, "b.com");
+    EXPECT_EQ(page.at(page.count() - 4), lines::broker("b.com"));
+}
+
+TEST(PageDocument, RefusedLineLeavesThePageAlone)
+{
+    const Lines before = savedPage({lines::stock("IBM", "95")});
+    PageList page = pageOf(before);
+    EXPECT_THROW(addStock(page, "IBM", "95\r\n"), StockError);
+    EXPECT_THROW(removeStock(page, "IBM", std::string(5000, '9')), StockError);
+    EXPECT_THROW(addBrokerLine(page, std::string("b\0", 2)), StockError);
+    EXPECT_EQ(page.lines(), before);
+}

@@ -1,0 +1,138 @@
+#include "core/settings.h"
+
+#include "core/stock_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace stocks {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "settings_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    Settings withFile(std::string_view bytes) const
+    {
+        std::ofstream(folder_ / "stocks.INI", std::ios::binary) << bytes;
+        return Settings(folder_ / "stocks.INI");
+    }
+
+    fs::path folder_;
+};
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(SettingsTest, IntegersFollowTheIntegerTextRules)
+{
+    const auto settings =
+        withFile("[form]\r\n"
+                 "hex=0x10\r\n$hex=$10\r\nlead=\" 12\"\r\nplus=+5\r\nminus= -7\r\n"
+                 "trail=\"12 \"\r\nletters=abc\r\nhuge=2147483648\r\n"
+                 "low=-2147483648\r\nempty=\r\nquoted=''\r\n");
+    const auto top = [&](std::string_view key) { return settings.readInteger("form", key, 100); };
+    EXPECT_EQ(top("hex"), 16);
+    EXPECT_EQ(top("$hex"), 16);
+    EXPECT_EQ(top("lead"), 12);
+    EXPECT_EQ(top("plus"), 5);
+    EXPECT_EQ(top("minus"), -7);
+    EXPECT_EQ(top("low"), INT32_MIN);
+    for (const auto* key : {"trail", "letters", "huge", "empty", "quoted", "absent"})
+        EXPECT_EQ(top(key), 100) << key;
+    EXPECT_EQ(Settings(folder_ / "none.INI").readInteger("form", "top", 100), 100);
+}
+
+TEST_F(SettingsTest, BooleansAreIntegers)
+{
+    const auto settings = withFile("[broker]\nzero=0\none=1\nother=-3\nbad=yes\n");
+    EXPECT_FALSE(settings.readBool("broker", "zero", true));
+    EXPECT_TRUE(settings.readBool("broker", "one", false));
+    EXPECT_TRUE(settings.readBool("broker", "other", false));
+    EXPECT_TRUE(settings.readBool("broker", "bad", true));
+    EXPECT_FALSE(settings.readBool("broker", "bad", false));
+    EXPECT_TRUE(settings.readBool("broker", "vis", true));
+}
+
+TEST_F(SettingsTest, WritesRoundTripAndKeepForeignLines)
+{
+    Settings fresh(folder_ / "new.INI");
+    EXPECT_EQ(fresh.readString("html", "file", " as given "), " as given ");
+    fresh.writeString("html", "refrate", "10");
+    EXPECT_EQ(bytesOf(fresh.fileName()), "[html]\r\nrefrate=10\r\n");
+
+    auto settings = withFile("; mine\n[form]\nskin=0\n");
+    settings.writeString("html", "file", "C:\\Stocks\\MorvaneStocks.html");
+    settings.writeInteger("form", "top", -20);
+    settings.writeInteger("form", "left", 2147483647);
+    settings.writeBool("broker", "vis", false);
+    EXPECT_EQ(bytesOf(settings.fileName()),
+              "; mine\n[form]\nskin=0\ntop=-20\r\nleft=2147483647\r\n"
+              "[html]\r\nfile=C:\\Stocks\\MorvaneStocks.html\r\n[broker]\r\nvis=0\r\n");
+    EXPECT_EQ(settings.readString("HTML", "File", ""), "C:\\Stocks\\MorvaneStocks.html");
+    EXPECT_EQ(settings.readInteger("form", "top", 100), -20);
+    EXPECT_EQ(settings.readInteger("form", "left", 100), 2147483647);
+    EXPECT_FALSE(settings.readBool("broker", "vis", true));
+    settings.writeBool("broker", "vis", true);
+    EXPECT_TRUE(settings.readBool("broker", "vis", false));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2) << "no temporary left";
+}
+
+TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
+{
+    const auto expectRefused = [](Settings settings, std::string_view value) {
+        try {
+            settings.writeString("form", "skin", value);
+            ADD_FAILURE() << "write to " << settings.fileName() << " succeeded";
+        } catch (const StockError& error) {
+            EXPECT_EQ(error.what(), "Unable to write to " + settings.fileName().string());
+        }
+        EXPECT_EQ(settings.readString("form", "skin", "0"), "0");
+    };
+    std::ofstream(folder_ / "plain") << "x";
+    expectRefused(Settings(folder_ / "plain" / "stocks.INI"), "a.bmp");
+    fs::create_directory(folder_ / "dir.INI");
+    expectRefused(Settings(folder_ / "dir.INI"), "a.bmp");
+    expectRefused(Settings(folder_ / "missing" / "stocks.INI"), "a.bmp");
+    expectRefused(withFile("[form]\nskin=0\n"), "b\r\n[html]\r\nfile=evil");
+    EXPECT_EQ(bytesOf(folder_ / "stocks.INI"), "[form]\nskin=0\n");
+    EXPECT_EQ(bytesOf(folder_ / "plain"), "x");
+    EXPECT_TRUE(fs::is_empty(folder_ / "dir.INI"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary left";
+}
+
+TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
+{
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    std::ofstream(folder_ / "real.INI") << "[form]\ntop=1\n";
+    fs::permissions(folder_ / "real.INI", mode);
+    fs::create_symlink(folder_ / "real.INI", folder_ / "stocks.INI");
+    Settings(folder_ / "stocks.INI").writeInteger("form", "top", 2);
+    EXPECT_TRUE(fs::is_symlink(folder_ / "stocks.INI"));
+    EXPECT_EQ(bytesOf(folder_ / "real.INI"), "[form]\ntop=2\r\n");
+    EXPECT_EQ(fs::status(folder_ / "real.INI").permissions(), mode);
+}
+
+TEST(SettingsFile, IsTheExecutableWithTheExtensionIni)
+{
+    EXPECT_EQ(settingsFileFor("/opt/stocks/stocks"), fs::path("/opt/stocks/stocks.INI"));
+    EXPECT_EQ(settingsFileFor("a/b.exe"), fs::path("a/b.INI"));
+    EXPECT_EQ(settingsFileFor("a/b.v2.exe"), fs::path("a/b.v2.INI"));
+}
+
+} // namespace
+} // namespace stocks

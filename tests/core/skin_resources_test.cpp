@@ -1,0 +1,221 @@
+#include "core/dollar_outline.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+namespace stocks {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path resources = STOCKS_RESOURCES_DIR;
+
+using Rgb = std::array<int, 3>;
+constexpr Rgb white{255, 255, 255}, darkGreen{0, 170, 0}, yellow{255, 255, 85},
+    lightGreen{85, 255, 85}, brownOrange{170, 85, 0}, paleCyan{85, 255, 255};
+
+std::string readBytes(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+unsigned byteAt(const std::string& bytes, std::size_t at)
+{
+    return static_cast<std::uint8_t>(bytes.at(at));
+}
+
+unsigned u16(const std::string& bytes, std::size_t at)
+{
+    return byteAt(bytes, at) | byteAt(bytes, at + 1) << 8;
+}
+
+unsigned u32(const std::string& bytes, std::size_t at)
+{
+    return u16(bytes, at) | u16(bytes, at + 2) << 16;
+}
+
+// A pixel of a 4-bit bottom-up image of the given height whose BITMAPINFOHEADER, palette and
+// rows start at info.
+Rgb colourAt(const std::string& bytes, std::size_t info, int height, int x, int y)
+{
+    const int width = static_cast<int>(u32(bytes, info + 4));
+    const std::size_t row =
+        info + 40 + 64 + static_cast<std::size_t>((height - 1 - y) * 4 * ((width * 4 + 31) / 32));
+    const unsigned pair = byteAt(bytes, row + static_cast<std::size_t>(x / 2));
+    const std::size_t entry = info + 40 + 4 * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
+    return {int(byteAt(bytes, entry + 2)), int(byteAt(bytes, entry + 1)),
+            int(byteAt(bytes, entry))};
+}
+
+bool outlinePassesThrough(int x, int y)
+{
+    constexpr std::array<double, 3> at{0.02, 0.5, 0.98};
+    return std::any_of(at.begin(), at.end(), [&](double dy) {
+        return std::any_of(at.begin(), at.end(),
+                           [&](double dx) { return outlineContains(x + dx, y + dy); });
+    });
+}
+
+TEST(SkinBitmap, IsAnUncompressedFourBitBottomUpBitmapWithTheVgaPalette)
+{
+    const std::string bmp = readBytes(resources / "skin.bmp");
+    ASSERT_EQ(bmp.size(), 14734u);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(u32(bmp, 2), 14734u);
+    EXPECT_EQ(u32(bmp, 10), 14u + 40 + 64);
+    EXPECT_EQ(u32(bmp, 14), 40u);
+    EXPECT_EQ(u32(bmp, 18), 138u);
+    EXPECT_EQ(u32(bmp, 22), 203u); // positive: bottom-up
+    EXPECT_EQ(u16(bmp, 26), 1u);
+    EXPECT_EQ(u16(bmp, 28), 4u);
+    EXPECT_EQ(u32(bmp, 30), 0u); // BI_RGB
+    EXPECT_EQ(u32(bmp, 34), 72u * 203);
+
+    const int vga[16][3] = {{0, 0, 0},     {0, 0, 170},    {0, 170, 0},    {0, 170, 170},
+                            {170, 0, 0},   {170, 0, 170},  {170, 85, 0},   {170, 170, 170},
+                            {85, 85, 85},  {85, 85, 255},  {85, 255, 85},  {85, 255, 255},
+                            {255, 85, 85}, {255, 85, 255}, {255, 255, 85}, {255, 255, 255}};
+    for (std::size_t i = 0; i < 16; ++i) {
+        const std::size_t at = 54 + 4 * i;
+        EXPECT_EQ((Rgb{int(byteAt(bmp, at + 2)), int(byteAt(bmp, at + 1)), int(byteAt(bmp, at))}),
+                  (Rgb{vga[i][0], vga[i][1], vga[i][2]}))
+            << "palette entry " << i;
+    }
+}
+
+TEST(SkinBitmap, PaintsTheSignInsideTheOutlineAndWhiteAroundIt)
+{
+    const std::string bmp = readBytes(resources / "skin.bmp");
+    ASSERT_EQ(bmp.size(), 14734u);
+    const auto pixel = [&](int x, int y) { return colourAt(bmp, 14, 203, x, y); };
+
+    std::map<Rgb, int> counts;
+    for (int y = 0; y < 203; ++y) {
+        for (int x = 0; x < 138; ++x) {
+            ++counts[pixel(x, y)];
+            if (outlineContains(x + 0.5, y + 0.5)) {
+                EXPECT_NE(pixel(x, y), white) << x << ", " << y;
+            } else if (pixel(x, y) != white) { // only where the outline passes through the pixel
+                EXPECT_TRUE(outlinePassesThrough(x, y)) << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(counts.size(), 6u) << "the sign's five colours and white";
+    for (const Rgb colour : {darkGreen, yellow, lightGreen, brownOrange, paleCyan}) {
+        ASSERT_TRUE(counts.contains(colour));
+        EXPECT_LT(counts[colour], counts[white]);
+    }
+
+    const auto commonestInside = [&](int x) {
+        std::map<Rgb, int> column;
+        for (int y = 0; y < 203; ++y)
+            column[pixel(x, y)] += outlineContains(x + 0.5, y + 0.5) ? 1 : 0;
+        return std::max_element(column.begin(), column.end(),
+                                [](auto a, auto b) { return a.second < b.second; })
+            ->first;
+    };
+    EXPECT_EQ(commonestInside(20), yellow);
+    EXPECT_EQ(commonestInside(68), lightGreen);
+    EXPECT_EQ(commonestInside(115), darkGreen);
+
+    const auto countIn = [&](const Rgb& wanted, int left, int top, int right, int bottom) {
+        int found = 0;
+        for (int y = top; y < bottom; ++y) {
+            for (int x = left; x < right; ++x)
+                found += pixel(x, y) == wanted ? 1 : 0;
+        }
+        return found;
+    };
+    EXPECT_GT(countIn(brownOrange, 0, 0, 138, 60), 40) << "rays over the upper arc";
+    EXPECT_GT(countIn(brownOrange, 0, 140, 138, 203), 40) << "rays over the lower arc";
+    EXPECT_GT(countIn(paleCyan, 8, 30, 53, 80), 100) << "upper bowl";
+    EXPECT_GT(countIn(paleCyan, 83, 120, 134, 175), 100) << "lower bowl";
+}
+
+TEST(Icons, AreSixteenColourDisksOnATransparentGround)
+{
+    const Rgb red{255, 0, 0}, lime{0, 255, 0}, yellowDisk{255, 255, 0}, green{0, 128, 0};
+    for (const auto& [file, disk, sign] : {std::tuple{"window_icon.ico", red, lime},
+                                           std::tuple{"program_icon.ico", yellowDisk, green}}) {
+        SCOPED_TRACE(file);
+        const std::string ico = readBytes(resources / file);
+        ASSERT_EQ(ico.size(), 22u + 40 + 64 + 128 + 64);
+        EXPECT_EQ(u16(ico, 0), 0u);
+        EXPECT_EQ(u16(ico, 2), 1u);                         // an icon
+        EXPECT_EQ(u16(ico, 4), 1u);                         // one image
+        EXPECT_EQ(u32(ico, 6), 16u | 16u << 8 | 16u << 16); // 16 x 16, 16 colours
+        EXPECT_EQ(u16(ico, 12), 4u);
+        EXPECT_EQ(u32(ico, 14), ico.size() - 22);
+        EXPECT_EQ(u32(ico, 18), 22u);
+        EXPECT_EQ(u32(ico, 26), 16u);
+        EXPECT_EQ(u32(ico, 30), 32u); // colour image and mask
+        EXPECT_EQ(u16(ico, 36), 4u);
+
+        const auto transparent = [&](int x, int y) {
+            return (byteAt(ico, 22 + 40 + 64 + 128 + 4 * (15 - y) + x / 8) & (0x80 >> x % 8)) != 0;
+        };
+        for (const auto& [x, y] : {std::pair{0, 0}, {15, 0}, {0, 15}, {15, 15}}) {
+            EXPECT_TRUE(transparent(x, y)) << x << ", " << y;
+            EXPECT_EQ(colourAt(ico, 22, 16, x, y), (Rgb{0, 0, 0})) << "black under the mask";
+        }
+        EXPECT_FALSE(transparent(7, 7));
+        EXPECT_EQ(colourAt(ico, 22, 16, 2, 7), disk);
+        EXPECT_EQ(colourAt(ico, 22, 16, 7, 1), sign); // the bar
+        EXPECT_EQ(colourAt(ico, 22, 16, 7, 7), sign);
+    }
+    const std::string program = readBytes(resources / "program_icon.ico");
+    EXPECT_EQ(colourAt(program, 22, 16, 13, 13), (Rgb{128, 128, 0})) << "olive at the lower right";
+    EXPECT_EQ(colourAt(program, 22, 16, 2, 2), (Rgb{255, 255, 0}));
+}
+
+class Generator : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "make_resources_XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        folder = pattern;
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    static int run(const fs::path& output)
+    {
+        const std::string command =
+            "'" STOCKS_MAKE_RESOURCES "' '" + output.string() + "' 2>/dev/null";
+        return std::system(command.c_str());
+    }
+
+    fs::path folder;
+};
+
+TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)
+{
+    ASSERT_EQ(run(folder), 0);
+    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico"}) {
+        const std::string made = readBytes(folder / file);
+        EXPECT_FALSE(made.empty()) << file;
+        EXPECT_TRUE(made == readBytes(resources / file)) << file << " differs from resources/";
+    }
+}
+
+TEST_F(Generator, FailsWhenItCannotWrite)
+{
+    std::ofstream(folder / "file") << "x";
+    EXPECT_NE(run(folder / "file"), 0);
+}
+
+} // namespace
+} // namespace stocks

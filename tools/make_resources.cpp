@@ -1,0 +1,436 @@
+// Writes the built-in skin bitmap and the two 16-colour icons into the folder given as argument.
+// The output depends on nothing but this file and the outline, so the bytes are reproducible.
+
+#include "core/dollar_outline.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <numbers>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+struct Rgb {
+    std::uint8_t r;
+    std::uint8_t g;
+    std::uint8_t b;
+};
+
+using Palette = std::array<Rgb, 16>;
+
+// The classic 16-colour VGA text-mode palette.
+constexpr Palette vgaPalette{{{0, 0, 0},
+                              {0, 0, 170},
+                              {0, 170, 0},
+                              {0, 170, 170},
+                              {170, 0, 0},
+                              {170, 0, 170},
+                              {170, 85, 0},
+                              {170, 170, 170},
+                              {85, 85, 85},
+                              {85, 85, 255},
+                              {85, 255, 85},
+                              {85, 255, 255},
+                              {255, 85, 85},
+                              {255, 85, 255},
+                              {255, 255, 85},
+                              {255, 255, 255}}};
+
+enum Vga : std::uint8_t {
+    vgaDarkGreen = 2,
+    vgaBrown = 6,
+    vgaLightGreen = 10,
+    vgaPaleCyan = 11,
+    vgaYellow = 14,
+    vgaWhite = 15,
+};
+
+// The Windows 16-colour system palette, whose names the icons are described in.
+constexpr Palette windowsPalette{{{0, 0, 0},
+                                  {128, 0, 0},
+                                  {0, 128, 0},
+                                  {128, 128, 0},
+                                  {0, 0, 128},
+                                  {128, 0, 128},
+                                  {0, 128, 128},
+                                  {192, 192, 192},
+                                  {128, 128, 128},
+                                  {255, 0, 0},
+                                  {0, 255, 0},
+                                  {255, 255, 0},
+                                  {0, 0, 255},
+                                  {255, 0, 255},
+                                  {0, 255, 255},
+                                  {255, 255, 255}}};
+
+enum Windows : std::uint8_t {
+    winBlack = 0,
+    winGreen = 2,
+    winOlive = 3,
+    winRed = 9,
+    winLime = 10,
+    winYellow = 11,
+};
+
+class IndexedImage {
+public:
+    IndexedImage(int width, int height, std::uint8_t fill)
+        : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), fill)
+    {}
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    std::uint8_t at(int x, int y) const { return pixels_[index(x, y)]; }
+    void set(int x, int y, std::uint8_t colour) { pixels_[index(x, y)] = colour; }
+
+private:
+    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * width_ + x); }
+
+    int width_;
+    int height_;
+    std::vector<std::uint8_t> pixels_;
+};
+
+void putU16(std::string& out, std::uint32_t value)
+{
+    out += static_cast<char>(value & 0xFF);
+    out += static_cast<char>((value >> 8) & 0xFF);
+}
+
+void putU32(std::string& out, std::uint32_t value)
+{
+    putU16(out, value & 0xFFFF);
+    putU16(out, value >> 16);
+}
+
+std::uint32_t rowBytes(int width, int bitsPerPixel)
+{
+    return static_cast<std::uint32_t>((width * bitsPerPixel + 31) / 32 * 4);
+}
+
+// BITMAPINFOHEADER; an icon gives the height of its colour and mask images together.
+void putInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes)
+{
+    constexpr std::uint32_t pixelsPerMetreAt96Dpi = 3780;
+    putU32(out, 40);
+    putU32(out, static_cast<std::uint32_t>(width));
+    putU32(out, static_cast<std::uint32_t>(height));
+    putU16(out, 1);
+    putU16(out, 4);
+    putU32(out, 0); // BI_RGB
+    putU32(out, imageBytes);
+    putU32(out, pixelsPerMetreAt96Dpi);
+    putU32(out, pixelsPerMetreAt96Dpi);
+    putU32(out, 16);
+    putU32(out, 0);
+}
+
+void putPalette(std::string& out, const Palette& palette)
+{
+    for (const Rgb& colour : palette) {
+        out += static_cast<char>(colour.b);
+        out += static_cast<char>(colour.g);
+        out += static_cast<char>(colour.r);
+        out += '\0';
+    }
+}
+
+// Rows bottom-up, two pixels a byte with the left one in the high nibble, padded to 4 bytes.
+void putPixels4(std::string& out, const IndexedImage& image)
+{
+    const std::uint32_t stride = rowBytes(image.width(), 4);
+    for (int y = image.height() - 1; y >= 0; --y) {
+        std::string row(stride, '\0');
+        for (int x = 0; x < image.width(); ++x) {
+            const int shift = x % 2 == 0 ? 4 : 0;
+            row[static_cast<std::size_t>(x / 2)] |= static_cast<char>(image.at(x, y) << shift);
+        }
+        out += row;
+    }
+}
+
+std::string bitmapFile(const IndexedImage& image, const Palette& palette)
+{
+    constexpr std::uint32_t headersAndPalette = 14 + 40 + 16 * 4;
+    const std::uint32_t imageBytes = rowBytes(image.width(), 4) * image.height();
+    std::string out = "BM";
+    putU32(out, headersAndPalette + imageBytes);
+    putU32(out, 0);
+    putU32(out, headersAndPalette);
+    putInfoHeader(out, image.width(), image.height(), imageBytes);
+    putPalette(out, palette);
+    putPixels4(out, image);
+    return out;
+}
+
+// A one-image icon file; pixels where transparent is true show the ground behind the icon.
+std::string iconFile(const IndexedImage& image, const std::vector<bool>& transparent,
+                     const Palette& palette)
+{
+    const int size = image.width();
+    const std::uint32_t colourBytes = rowBytes(size, 4) * size;
+    const std::uint32_t maskStride = rowBytes(size, 1);
+    const std::uint32_t imageBytes = 40 + 16 * 4 + colourBytes + maskStride * size;
+
+    std::string out;
+    putU16(out, 0);
+    putU16(out, 1); // an icon, not a cursor
+    putU16(out, 1);
+    out += static_cast<char>(size);
+    out += static_cast<char>(size);
+    out += static_cast<char>(16);
+    out += '\0';
+    putU16(out, 1);
+    putU16(out, 4);
+    putU32(out, imageBytes);
+    putU32(out, 6 + 16);
+
+    putInfoHeader(out, size, 2 * size, colourBytes + maskStride * size);
+    putPalette(out, palette);
+    putPixels4(out, image);
+    for (int y = size - 1; y >= 0; --y) {
+        std::string row(maskStride, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (transparent[static_cast<std::size_t>(y * size + x)])
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+        }
+        out += row;
+    }
+    return out;
+}
+
+// The skin.
+
+constexpr int skinWidth = 138;
+constexpr int skinHeight = 203;
+constexpr double centreX = 68.0;
+constexpr double centreY = 101.0;
+constexpr int barLeft = 53;
+constexpr int barRight = 83;
+
+struct Ellipse {
+    double cx;
+    double cy;
+    double radiusAlong;
+    double radiusAcross;
+    double angle;
+
+    // 0 at the centre, 1 on the rim.
+    double reach(double x, double y) const
+    {
+        const double dx = x - cx;
+        const double dy = y - cy;
+        const double along = dx * std::cos(angle) + dy * std::sin(angle);
+        const double across = -dx * std::sin(angle) + dy * std::cos(angle);
+        return std::hypot(along / radiusAlong, across / radiusAcross);
+    }
+};
+
+// The bowls: lens shapes that continue the mouths of the S behind the bar. The lower one is the
+// upper one turned half round the centre, as the sign itself nearly is.
+constexpr double bowlAngle = 0.42;
+const Ellipse upperBowl{43.0, 53.0, 22.0, 13.0, bowlAngle};
+const Ellipse lowerBowl{2 * centreX - 43.0, 2 * centreY - 53.0, 22.0, 13.0, bowlAngle};
+
+bool inBar(int x)
+{
+    return x >= barLeft && x < barRight;
+}
+
+std::uint8_t bandColour(int x)
+{
+    if (x < 46)
+        return vgaYellow;
+    if (x < 92)
+        return vgaLightGreen;
+    return vgaDarkGreen;
+}
+
+// Two fans, one over each arc of the S; the flat directions would only cross the middle stroke.
+bool onRay(double x, double y)
+{
+    constexpr int rayCount = 28;
+    constexpr double innerRadius = 30.0;
+    constexpr double flatCone = 0.45;
+    const double dx = x - centreX;
+    const double dy = y - centreY;
+    const double radius = std::hypot(dx, dy);
+    if (radius < innerRadius || std::atan2(std::abs(dy), std::abs(dx)) < flatCone)
+        return false;
+    const double step = 2 * std::numbers::pi / rayCount;
+    const double offset = std::remainder(std::atan2(dy, dx) + step / 2, step);
+    return std::abs(radius * std::sin(offset)) < 0.5;
+}
+
+// Whether any part of the pixel lies inside the outline. Covering the whole edge pixel, not only
+// pixels whose centre is inside, keeps the white ground out of the window whatever the region's
+// fill rule.
+bool touchesSign(int x, int y)
+{
+    constexpr std::array<double, 3> samples{0.02, 0.5, 0.98};
+    return std::any_of(samples.begin(), samples.end(), [&](double sy) {
+        return std::any_of(samples.begin(), samples.end(),
+                           [&](double sx) { return stocks::outlineContains(x + sx, y + sy); });
+    });
+}
+
+using Coverage = std::vector<bool>;
+
+Coverage signCoverage()
+{
+    Coverage covered(skinWidth * skinHeight);
+    for (int y = 0; y < skinHeight; ++y) {
+        for (int x = 0; x < skinWidth; ++x)
+            covered[static_cast<std::size_t>(y * skinWidth + x)] = touchesSign(x, y);
+    }
+    return covered;
+}
+
+// Within two pixels of the ground: the part of the rim that every fill rule shows at least once.
+bool onRim(const Coverage& covered, int x, int y)
+{
+    for (int dy = -2; dy <= 2; ++dy) {
+        for (int dx = -2; dx <= 2; ++dx) {
+            const int nx = x + dx;
+            const int ny = y + dy;
+            if (std::abs(dx) + std::abs(dy) > 2)
+                continue;
+            if (nx < 0 || ny < 0 || nx >= skinWidth || ny >= skinHeight ||
+                !covered[static_cast<std::size_t>(ny * skinWidth + nx)])
+                return true;
+        }
+    }
+    return false;
+}
+
+// The bar's edges are drawn two pixels wide, like the rim, so that it stands in front of the S.
+bool onBarEdge(int x)
+{
+    return x == barLeft - 1 || x == barLeft || x == barRight - 1 || x == barRight;
+}
+
+std::uint8_t signColour(const Coverage& covered, int x, int y)
+{
+    if (onRim(covered, x, y) || onBarEdge(x))
+        return vgaDarkGreen;
+    if (inBar(x))
+        return bandColour(x);
+    const double px = x + 0.5;
+    const double py = y + 0.5;
+    const double bowl = std::min(upperBowl.reach(px, py), lowerBowl.reach(px, py));
+    if (bowl < 0.88)
+        return vgaPaleCyan;
+    if (bowl < 1.0)
+        return vgaDarkGreen;
+    if (onRay(px, py))
+        return vgaBrown;
+    return bandColour(x);
+}
+
+IndexedImage drawSkin()
+{
+    const Coverage covered = signCoverage();
+    IndexedImage skin(skinWidth, skinHeight, vgaWhite);
+    for (int y = 0; y < skinHeight; ++y) {
+        for (int x = 0; x < skinWidth; ++x) {
+            if (covered[static_cast<std::size_t>(y * skinWidth + x)])
+                skin.set(x, y, signColour(covered, x, y));
+        }
+    }
+    return skin;
+}
+
+// The icons.
+
+// The dollar sign, point-symmetric like the large one.
+constexpr std::array<std::string_view, 16> iconDollar{
+    "................", //
+    ".......##.......", //
+    ".....######.....", //
+    "....########....", //
+    "....##.##..##...", //
+    "....##.##.......", //
+    "....######......", //
+    ".....######.....", //
+    ".....######.....", //
+    "......######....", //
+    ".......##.##....", //
+    "...##..##.##....", //
+    "....########....", //
+    ".....######.....", //
+    ".......##.......", //
+    "................", //
+};
+
+constexpr int iconSize = 16;
+
+double distanceFromIconCentre(int x, int y, double shift)
+{
+    const double c = (iconSize - 1) / 2.0 - shift;
+    return std::hypot(x - c, y - c);
+}
+
+struct Icon {
+    IndexedImage image{iconSize, iconSize, winBlack};
+    std::vector<bool> transparent = std::vector<bool>(iconSize * iconSize, true);
+};
+
+Icon drawIcon(std::uint8_t disk, std::uint8_t lowerRightShade, std::uint8_t sign)
+{
+    constexpr double diskRadius = 8.0;
+    Icon icon;
+    for (int y = 0; y < iconSize; ++y) {
+        for (int x = 0; x < iconSize; ++x) {
+            if (distanceFromIconCentre(x, y, 0.0) > diskRadius)
+                continue;
+            std::uint8_t colour =
+                distanceFromIconCentre(x, y, 1.2) > diskRadius ? lowerRightShade : disk;
+            if (iconDollar[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#')
+                colour = sign;
+            icon.image.set(x, y, colour);
+            icon.transparent[static_cast<std::size_t>(y * iconSize + x)] = false;
+        }
+    }
+    return icon;
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: make_resources OUTPUT_FOLDER\n";
+        return 2;
+    }
+    try {
+        const std::filesystem::path folder = argv[1];
+        writeFile(folder / "skin.bmp", bitmapFile(drawSkin(), vgaPalette));
+        const Icon window = drawIcon(winRed, winRed, winLime);
+        writeFile(folder / "window_icon.ico",
+                  iconFile(window.image, window.transparent, windowsPalette));
+        const Icon program = drawIcon(winYellow, winOlive, winGreen);
+        writeFile(folder / "program_icon.ico",
+                  iconFile(program.image, program.transparent, windowsPalette));
+    } catch (const std::exception& error) {
+        std::cerr << "make_resources: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

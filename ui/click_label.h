@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace stocks {
+
+/// @brief A label that reports clicks, double clicks and button presses, as the window's
+/// labels take the mouse.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+    void doubleClicked();
+    void pressed(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+} // namespace stocks

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/byte_view.h"
+
+#include <QImage>
+
+#include <optional>
+
+namespace stocks {
+
+/// Decodes a device-independent bitmap embedded in a metafile record, given its BITMAPINFO
+/// (header, masks and colour table) and its pixel bytes. Nothing when the header does not
+/// check out against the bytes that are there, or the bitmap is larger than a skin may be.
+std::optional<QImage> decodeDib(ByteView info, ByteView bits);
+
+/// As decodeDib for a packed DIB: the BITMAPINFO directly followed by the pixels.
+std::optional<QImage> decodePackedDib(ByteView packed);
+
+} // namespace stocks

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/byte_view.h"
+#include "ui/emf_layout.h"
+
+class QPainter;
+
+namespace stocks {
+
+/// Plays an enhanced metafile's records onto the painter, the picture's top-left corner at
+/// the painter's origin. Throws "Metafile is not valid" when a record's contents do not check
+/// out; records of kinds it does not draw are skipped.
+void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter);
+
+} // namespace stocks

@@ -1,0 +1,92 @@
+#include "ui/form1_run_values.h"
+
+#include "ui/click_label.h"
+#include "ui/skin_picture.h"
+#include "ui/stokfile1.h"
+#include "ui/text_codec.h"
+#include "ui/up_down.h"
+#include "ui/window_shape.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+namespace stocks {
+
+std::string Form1RunValues::refText() const
+{
+    return fromQt(form_.ref->text());
+}
+
+void Form1RunValues::setRefText(const std::string& text)
+{
+    form_.ref->setText(toQt(text));
+}
+
+std::string Form1RunValues::oldrefCaption() const
+{
+    return fromQt(form_.oldref->text());
+}
+
+void Form1RunValues::setOldrefCaption(const std::string& caption)
+{
+    form_.oldref->setText(toQt(caption));
+    form_.oldref->adjustSize();
+}
+
+int Form1RunValues::spinnerPosition() const
+{
+    return form_.UpDown1->position();
+}
+
+void Form1RunValues::setSpinnerPosition(int position)
+{
+    form_.UpDown1->setPosition(position);
+}
+
+int Form1RunValues::windowTop() const
+{
+    return form_.y();
+}
+
+int Form1RunValues::windowLeft() const
+{
+    return form_.x();
+}
+
+void Form1RunValues::setWindowPosition(int top, int left)
+{
+    form_.move(left, top);
+}
+
+bool Form1RunValues::brokerVisible() const
+{
+    return !form_.Brok->isHidden();
+}
+
+void Form1RunValues::setBrokerVisible(bool visible)
+{
+    form_.Brok->setVisible(visible);
+}
+
+bool Form1RunValues::lookVisible() const
+{
+    return !form_.look->isHidden();
+}
+
+void Form1RunValues::setLookVisible(bool visible)
+{
+    form_.look->setVisible(visible);
+}
+
+void Form1RunValues::applyWindowShape()
+{
+    ApplyWindowShape(&form_, false);
+}
+
+void Form1RunValues::loadSkin(const std::string& fileName)
+{
+    form_.Image1->setPixmap(QPixmap::fromImage(loadSkinPicture(fileName)));
+}
+
+} // namespace stocks

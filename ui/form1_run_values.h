@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/run_values.h"
+
+class TForm1;
+
+namespace stocks {
+
+/// @brief The run values as the main window holds them: in its controls, with the page
+/// list and the two file names that file dialogs would hold kept here.
+class Form1RunValues final : public RunValues {
+public:
+    explicit Form1RunValues(TForm1& form) : form_(form) {}
+
+    std::string pageFileName() const override { return pageFileName_; }
+    void setPageFileName(const std::string& name) override { pageFileName_ = name; }
+    std::string refText() const override;
+    void setRefText(const std::string& text) override;
+    std::string oldrefCaption() const override;
+    void setOldrefCaption(const std::string& caption) override;
+    int spinnerPosition() const override;
+    void setSpinnerPosition(int position) override;
+    int windowTop() const override;
+    int windowLeft() const override;
+    void setWindowPosition(int top, int left) override;
+    bool brokerVisible() const override;
+    void setBrokerVisible(bool visible) override;
+    std::string skinFileName() const override { return skinFileName_; }
+    void setSkinFileName(const std::string& name) override { skinFileName_ = name; }
+    bool lookVisible() const override;
+    void setLookVisible(bool visible) override;
+    PageList& pageList() override { return page_; }
+    bool pageFileUnreadable() const override { return pageFileUnreadable_; }
+    void setPageFileUnreadable(bool unreadable) override { pageFileUnreadable_ = unreadable; }
+    void applyWindowShape() override;
+    void loadSkin(const std::string& fileName) override;
+
+private:
+    TForm1& form_;
+    PageList page_;
+    std::string pageFileName_;
+    std::string skinFileName_ = "0";
+    bool pageFileUnreadable_ = false;
+};
+
+} // namespace stocks

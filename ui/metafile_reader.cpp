@@ -1,0 +1,65 @@
+#include "ui/metafile_reader.h"
+
+#include "ui/emf_player.h"
+#include "ui/wmf_player.h"
+
+#include <QPainter>
+
+#include <new>
+
+namespace stocks {
+namespace {
+
+// libUEMF's getters read a few bytes past a short last record before they reject it; the
+// zeros keep those reads inside the buffer.
+constexpr qsizetype readPadding = 64;
+
+} // namespace
+
+Metafile::Metafile(QByteArray bytes, std::variant<EmfLayout, WmfLayout> layout)
+    : bytes_(std::move(bytes)), layout_(std::move(layout))
+{
+}
+
+Metafile Metafile::fromBytes(const QByteArray& bytes)
+{
+    QByteArray padded = bytes;
+    padded.append(readPadding, '\0');
+    const ByteView view(padded.constData(), static_cast<std::size_t>(bytes.size()));
+    if (looksLikeEmf(view))
+        return Metafile(padded, readEmfLayout(view));
+    if (looksLikeWmf(view))
+        return Metafile(padded, readWmfLayout(view));
+    throwInvalidMetafile();
+}
+
+ByteView Metafile::view() const
+{
+    return ByteView(bytes_.constData(), static_cast<std::size_t>(bytes_.size() - readPadding));
+}
+
+QSize Metafile::size() const
+{
+    return std::visit([](const auto& layout) { return layout.size; }, layout_);
+}
+
+void Metafile::paint(QPainter& painter) const
+{
+    if (const auto* emf = std::get_if<EmfLayout>(&layout_))
+        playEmf(*emf, view(), painter);
+    else
+        playWmf(std::get<WmfLayout>(layout_), view(), painter);
+}
+
+QImage Metafile::toImage() const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        throw std::bad_alloc();
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
+
+} // namespace stocks

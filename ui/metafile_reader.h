@@ -1,0 +1,42 @@
+#pragma once
+
+#include "ui/emf_layout.h"
+#include "ui/wmf_layout.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+#include <variant>
+
+class QPainter;
+
+namespace stocks {
+
+/// @brief A Windows metafile, enhanced (EMF) or old-style (WMF), told apart by its content,
+/// with its header and every record checked before anything is drawn.
+class Metafile {
+public:
+    /// Throws "Metafile is not valid" when the header or any record does not check out.
+    static Metafile fromBytes(const QByteArray& bytes);
+
+    /// The picture's natural size in pixels.
+    QSize size() const;
+
+    /// Draws the picture at its natural size, its top-left corner at the painter's origin.
+    /// Throws "Metafile is not valid" when a record's contents (such as an embedded bitmap)
+    /// do not check out; the painter's state is left as it was.
+    void paint(QPainter& painter) const;
+
+    /// The picture on a transparent image of its natural size.
+    QImage toImage() const;
+
+private:
+    Metafile(QByteArray bytes, std::variant<EmfLayout, WmfLayout> layout);
+    ByteView view() const;
+
+    QByteArray bytes_;
+    std::variant<EmfLayout, WmfLayout> layout_;
+};
+
+} // namespace stocks

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "core/start_close.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace stocks {
+class ClickLabel;
+class Form1RunValues;
+class ListBoxMirror;
+class UpDown;
+} // namespace stocks
+
+/// @brief The main window: a dollar sign with the watch list's fields and commands on it.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    /// Creating the window runs the start sequence against the given files.
+    explicit TForm1(const stocks::ProgramFiles& files, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, in creation order: later ones lie above earlier ones.
+    QWidget* clientArea;
+    QLabel* Image1;
+    stocks::ClickLabel* urllabel;
+    QLabel* oldref;
+    stocks::ClickLabel* look;
+    stocks::ClickLabel* Label1;
+    stocks::ClickLabel* xout;
+    stocks::ClickLabel* Dat;
+    stocks::ClickLabel* Brok;
+    stocks::ClickLabel* Label2;
+    QLineEdit* Stock;
+    QLineEdit* price;
+    QListWidget* ListBox1;
+    QPushButton* rem;
+    QPushButton* add;
+    QLineEdit* ref;
+    stocks::UpDown* UpDown1;
+
+    void addClick();
+    void remClick();
+    void UpDown1Changing(bool& AllowChange);
+    void BrokerClick();
+    void lookClick();
+    void urllabelClick();
+    void DatClick();
+    void xoutClick();
+    void Label1MouseDown(Qt::MouseButton Button);
+    void Label2DblClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void createControls();
+    void bindEvents();
+    void FormCreate();
+    bool FormClose();
+
+    stocks::ProgramFiles files_;
+    std::unique_ptr<stocks::Form1RunValues> values_;
+    std::unique_ptr<stocks::ListBoxMirror> listBoxMirror_;
+};
+
+extern TForm1* Form1;

@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace stocks {
+
+/// Moves the window with the mouse until the button is released, as dragging a caption
+/// bar does. The window system's own move loop is used where it is offered; elsewhere
+/// (no window manager) ours runs. Returns when the move has ended.
+void runWindowMoveLoop(QWidget& window);
+
+} // namespace stocks

@@ -1,0 +1,35 @@
+#include "ui/window_shape.h"
+
+#include "core/dollar_outline.h"
+#include "platform/system_metrics.h"
+
+#include <QPolygon>
+#include <QRegion>
+#include <QWidget>
+
+namespace stocks {
+namespace {
+constexpr int clientWidth = 138;
+}
+
+ClientOffset clientOffset()
+{
+    using platform::SystemMetric;
+    const int frame = platform::systemMetric(SystemMetric::CxFrame);
+    const int caption = platform::systemMetric(SystemMetric::CyCaption);
+    const int topFrame = platform::systemMetric(SystemMetric::CyFrame);
+    return {frame, caption + topFrame};
+}
+
+void ApplyWindowShape(QWidget* window, bool keepCaptionBand)
+{
+    const auto [left, top] = clientOffset();
+    const QRegion band = keepCaptionBand ? QRegion(0, 0, 2 * left + clientWidth, top) : QRegion();
+    QPolygon points;
+    points.reserve(static_cast<qsizetype>(dollarOutline().size()));
+    for (const auto& vertex : dollarOutline())
+        points << QPoint(vertex.x + left, vertex.y + top);
+    window->setMask(band.xored(QRegion(points, Qt::WindingFill)));
+}
+
+} // namespace stocks

@@ -1,0 +1,18 @@
+#pragma once
+
+class QWidget;
+
+namespace stocks {
+
+/// Cuts the window to the dollar-sign outline; with keepCaptionBand the caption bar and top
+/// frame stay as well. Outside the shape nothing is drawn and nothing takes the mouse.
+void ApplyWindowShape(QWidget* window, bool keepCaptionBand);
+
+/// Where the client area starts inside the window: the frame and caption metrics.
+struct ClientOffset {
+    int left;
+    int top;
+};
+ClientOffset clientOffset();
+
+} // namespace stocks

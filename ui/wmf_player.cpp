@@ -1,0 +1,406 @@
+#include "ui/wmf_player.h"
+
+#include "ui/dib_image.h"
+#include "ui/gdi_context.h"
+
+#include <uwmf.h>
+
+#include <QPainter>
+
+#include <vector>
+
+namespace stocks {
+namespace {
+
+enum Function : std::uint16_t {
+    Eof = 0x0000,
+    SaveDc = 0x001E,
+    CreatePalette = 0x00F7,
+    SetBkMode = 0x0102,
+    SetMapMode = 0x0103,
+    SetRop2 = 0x0104,
+    SetPolyFillMode = 0x0106,
+    RestoreDc = 0x0127,
+    SelectObject = 0x012D,
+    DibCreatePatternBrush = 0x0142,
+    DeleteObject = 0x01F0,
+    CreatePatternBrush = 0x01F9,
+    SetBkColor = 0x0201,
+    SetWindowOrg = 0x020B,
+    SetWindowExt = 0x020C,
+    SetViewportOrg = 0x020D,
+    SetViewportExt = 0x020E,
+    OffsetWindowOrg = 0x020F,
+    OffsetViewportOrg = 0x0211,
+    LineTo = 0x0213,
+    MoveTo = 0x0214,
+    CreatePenIndirect = 0x02FA,
+    CreateFontIndirect = 0x02FB,
+    CreateBrushIndirect = 0x02FC,
+    Polygon = 0x0324,
+    Polyline = 0x0325,
+    ScaleWindowExt = 0x0410,
+    ScaleViewportExt = 0x0412,
+    ExcludeClipRect = 0x0415,
+    IntersectClipRect = 0x0416,
+    Ellipse = 0x0418,
+    Rectangle = 0x041B,
+    SetPixel = 0x041F,
+    PolyPolygon = 0x0538,
+    RoundRect = 0x061C,
+    PatBlt = 0x061D,
+    CreateRegion = 0x06FF,
+    DibBitBlt = 0x0940,
+    DibStretchBlt = 0x0B41,
+    StretchDib = 0x0F43,
+};
+
+constexpr std::uint16_t patternBrushStyle = 3;
+
+// libUEMF's getters report a record too short for them with 0.
+void check(int recordSize)
+{
+    if (recordSize == 0)
+        throwInvalidMetafile();
+}
+
+QPointF point(U_POINT16 p)
+{
+    return QPointF(p.x, p.y);
+}
+
+QRectF rect(U_RECT16 r)
+{
+    return GdiContext::gdiRect(r.left, r.top, r.right, r.bottom);
+}
+
+QPolygonF pointsAt(ByteView record, std::size_t offset, std::uint64_t count)
+{
+    if (offset > record.size() || count > (record.size() - offset) / 4)
+        throwInvalidMetafile();
+    QPolygonF points;
+    points.reserve(static_cast<qsizetype>(count));
+    for (std::uint64_t i = 0; i < count; ++i) {
+        const std::size_t at = offset + static_cast<std::size_t>(i) * 4;
+        points.append(QPointF(record.i16(at), record.i16(at + 2)));
+    }
+    return points;
+}
+
+// The bitmap a DIB blit record carries after its fixed fields, if it carries one.
+std::optional<QImage> dibAfter(ByteView record, const char* dib)
+{
+    if (dib == nullptr)
+        return std::nullopt;
+    const auto image = decodePackedDib(record.from(static_cast<std::size_t>(dib - record.data())));
+    if (!image)
+        throwInvalidMetafile();
+    return image;
+}
+
+class WmfPlayer {
+public:
+    WmfPlayer(const WmfLayout& layout, QPainter& painter)
+        : context_(painter, QTransform(), 96 / 25.4), objects_(layout.objects)
+    {
+        context_.setMapMode(GdiContext::MmAnisotropic);
+        context_.setWindowOrg(layout.windowOrg);
+        context_.setWindowExt(layout.windowExt);
+        context_.setViewportExt(QSizeF(layout.size));
+    }
+
+    // Returns false at the end-of-file record.
+    bool play(std::uint16_t function, ByteView record);
+
+private:
+    void addObject(GdiObject object);
+    void selectObject(std::uint16_t index);
+    void deleteObject(std::uint16_t index);
+    void createPatternBrush(ByteView record);
+    void polyPolygon(ByteView record);
+    void blit(ByteView record, std::uint16_t function);
+
+    GdiContext context_;
+    std::vector<GdiObject> objects_;
+};
+
+// A new object takes the lowest free slot of the table; with none free it is not created.
+void WmfPlayer::addObject(GdiObject object)
+{
+    if (object.kind == GdiObject::Kind::Empty)
+        object.kind = GdiObject::Kind::Other;
+    for (GdiObject& slot : objects_) {
+        if (slot.kind == GdiObject::Kind::Empty) {
+            slot = std::move(object);
+            return;
+        }
+    }
+}
+
+void WmfPlayer::selectObject(std::uint16_t index)
+{
+    if (index < objects_.size())
+        context_.selectObject(objects_[index]);
+}
+
+void WmfPlayer::deleteObject(std::uint16_t index)
+{
+    if (index < objects_.size())
+        objects_[index] = {};
+}
+
+void WmfPlayer::createPatternBrush(ByteView record)
+{
+    std::uint16_t style = 0;
+    std::uint16_t usage = 0;
+    const char* bitmap16 = nullptr;
+    const char* dib = nullptr;
+    check(U_WMRDIBCREATEPATTERNBRUSH_get(record.data(), &style, &usage, &bitmap16, &dib));
+    // Old-style bitmap patterns and palette-indexed ones are not drawn: such a brush is black.
+    if (style == patternBrushStyle || usage != U_DIB_RGB_COLORS) {
+        addObject(brushObject(0, QColor(Qt::black), 0));
+        return;
+    }
+    addObject(patternBrushObject(*dibAfter(record, dib)));
+}
+
+void WmfPlayer::polyPolygon(ByteView record)
+{
+    std::uint16_t polygons = 0;
+    const std::uint16_t* counts = nullptr;
+    const char* data = nullptr;
+    check(U_WMRPOLYPOLYGON_get(record.data(), &polygons, &counts, &data));
+    const std::size_t countsAt = U_SIZE_METARECORD + 2;
+    record.require(countsAt, std::size_t{polygons} * 2);
+    std::vector<QPolygonF> shapes;
+    shapes.reserve(polygons);
+    std::size_t at = countsAt + std::size_t{polygons} * 2;
+    for (std::size_t i = 0; i < polygons; ++i) {
+        const std::uint16_t count = record.u16(countsAt + i * 2);
+        shapes.push_back(pointsAt(record, at, count));
+        at += std::size_t{count} * 4;
+    }
+    context_.polyPolygon(shapes);
+}
+
+void WmfPlayer::blit(ByteView record, std::uint16_t function)
+{
+    U_POINT16 dest{};
+    U_POINT16 destSize{};
+    U_POINT16 source{};
+    U_POINT16 sourceSize{};
+    std::uint32_t rop = 0;
+    const char* dib = nullptr;
+    if (function == DibBitBlt) {
+        check(U_WMRDIBBITBLT_get(record.data(), &dest, &destSize, &source, &rop, &dib));
+        sourceSize = destSize;
+    } else if (function == DibStretchBlt) {
+        check(U_WMRDIBSTRETCHBLT_get(record.data(), &dest, &destSize, &source, &sourceSize, &rop,
+                                     &dib));
+    } else {
+        std::uint16_t usage = 0;
+        check(U_WMRSTRETCHDIB_get(record.data(), &dest, &destSize, &source, &sourceSize, &usage,
+                                  &rop, &dib));
+        if (usage != U_DIB_RGB_COLORS)
+            return;
+    }
+    const auto image = dibAfter(record, dib);
+    context_.blit(QRectF(point(dest), QSizeF(destSize.x, destSize.y)), image ? &*image : nullptr,
+                  QRectF(point(source), QSizeF(sourceSize.x, sourceSize.y)), rop);
+}
+
+bool WmfPlayer::play(std::uint16_t function, ByteView record)
+{
+    const char* data = record.data();
+    U_POINT16 p{};
+    U_RECT16 r{};
+    std::uint16_t mode = 0;
+    switch (function) {
+    case Eof:
+        return false;
+    case SaveDc:
+        check(U_WMRSAVEDC_get(data));
+        context_.save();
+        break;
+    case RestoreDc: {
+        std::int16_t which = 0;
+        check(U_WMRRESTOREDC_get(data, &which));
+        context_.restore(which);
+        break;
+    }
+    case SetBkMode:
+        check(U_WMRSETBKMODE_get(data, &mode));
+        context_.setBackgroundMode(mode);
+        break;
+    case SetMapMode:
+        check(U_WMRSETMAPMODE_get(data, &mode));
+        context_.setMapMode(mode);
+        break;
+    case SetRop2:
+        check(U_WMRSETROP2_get(data, &mode));
+        context_.setRop2(mode);
+        break;
+    case SetPolyFillMode:
+        check(U_WMRSETPOLYFILLMODE_get(data, &mode));
+        context_.setPolyFillMode(mode);
+        break;
+    case SetBkColor: {
+        U_COLORREF color{};
+        check(U_WMRSETBKCOLOR_get(data, &color));
+        context_.setBackgroundColor(QColor(color.Red, color.Green, color.Blue));
+        break;
+    }
+    case SetWindowOrg:
+        check(U_WMRSETWINDOWORG_get(data, &p));
+        context_.setWindowOrg(point(p));
+        break;
+    case SetWindowExt:
+        check(U_WMRSETWINDOWEXT_get(data, &p));
+        context_.setWindowExt(QSizeF(p.x, p.y));
+        break;
+    case SetViewportOrg:
+        check(U_WMRSETVIEWPORTORG_get(data, &p));
+        context_.setViewportOrg(point(p));
+        break;
+    case SetViewportExt:
+        check(U_WMRSETVIEWPORTEXT_get(data, &p));
+        context_.setViewportExt(QSizeF(p.x, p.y));
+        break;
+    case OffsetWindowOrg:
+        check(U_WMROFFSETWINDOWORG_get(data, &p));
+        context_.offsetWindowOrg(point(p));
+        break;
+    case OffsetViewportOrg:
+        check(U_WMROFFSETVIEWPORTORG_get(data, &p));
+        context_.offsetViewportOrg(point(p));
+        break;
+    case ScaleWindowExt:
+    case ScaleViewportExt: {
+        U_POINT16 denom{};
+        U_POINT16 num{};
+        if (function == ScaleWindowExt) {
+            check(U_WMRSCALEWINDOWEXT_get(data, &denom, &num));
+            context_.scaleWindowExt(num.x, denom.x, num.y, denom.y);
+        } else {
+            check(U_WMRSCALEVIEWPORTEXT_get(data, &denom, &num));
+            context_.scaleViewportExt(num.x, denom.x, num.y, denom.y);
+        }
+        break;
+    }
+    case LineTo:
+        check(U_WMRLINETO_get(data, &p));
+        context_.lineTo(point(p));
+        break;
+    case MoveTo:
+        check(U_WMRMOVETO_get(data, &p));
+        context_.moveTo(point(p));
+        break;
+    case ExcludeClipRect:
+        check(U_WMREXCLUDECLIPRECT_get(data, &r));
+        context_.excludeClip(rect(r));
+        break;
+    case IntersectClipRect:
+        check(U_WMRINTERSECTCLIPRECT_get(data, &r));
+        context_.intersectClip(rect(r));
+        break;
+    case Ellipse:
+        check(U_WMRELLIPSE_get(data, &r));
+        context_.ellipse(rect(r));
+        break;
+    case Rectangle:
+        check(U_WMRRECTANGLE_get(data, &r));
+        context_.rectangle(rect(r));
+        break;
+    case RoundRect: {
+        std::int16_t height = 0;
+        std::int16_t width = 0;
+        check(U_WMRROUNDRECT_get(data, &height, &width, &r));
+        context_.roundRect(rect(r), QSizeF(width, height));
+        break;
+    }
+    case SetPixel: {
+        U_COLORREF color{};
+        check(U_WMRSETPIXEL_get(data, &color, &p));
+        context_.setPixel(point(p), QColor(color.Red, color.Green, color.Blue));
+        break;
+    }
+    case PatBlt: {
+        U_POINT16 size{};
+        std::uint32_t rop = 0;
+        check(U_WMRPATBLT_get(data, &p, &size, &rop));
+        context_.blit(QRectF(point(p), QSizeF(size.x, size.y)), nullptr, QRectF(), rop);
+        break;
+    }
+    case Polygon:
+    case Polyline: {
+        std::uint16_t count = 0;
+        const char* points = nullptr;
+        check(function == Polygon ? U_WMRPOLYGON_get(data, &count, &points)
+                                  : U_WMRPOLYLINE_get(data, &count, &points));
+        const QPolygonF shape = pointsAt(record, U_SIZE_METARECORD + 2, count);
+        if (function == Polygon)
+            context_.polygon(shape);
+        else
+            context_.polyline(shape);
+        break;
+    }
+    case PolyPolygon:
+        polyPolygon(record);
+        break;
+    case SelectObject:
+        check(U_WMRSELECTOBJECT_get(data, &mode));
+        selectObject(mode);
+        break;
+    case DeleteObject:
+        check(U_WMRDELETEOBJECT_get(data, &mode));
+        deleteObject(mode);
+        break;
+    case CreatePenIndirect: {
+        U_PEN pen{};
+        check(U_WMRCREATEPENINDIRECT_get(data, &pen));
+        addObject(penObject(pen.Style, static_cast<std::int16_t>(pen.Widthw[0]),
+                            QColor(pen.Color.Red, pen.Color.Green, pen.Color.Blue)));
+        break;
+    }
+    case CreateBrushIndirect: {
+        const char* brush = nullptr;
+        check(U_WMRCREATEBRUSHINDIRECT_get(data, &brush));
+        const std::size_t at = U_SIZE_METARECORD;
+        addObject(brushObject(record.u16(at), colorFromRef(record.u32(at + 2)),
+                              record.u16(at + 6)));
+        break;
+    }
+    case DibCreatePatternBrush:
+        createPatternBrush(record);
+        break;
+    case CreatePatternBrush:
+        addObject(brushObject(0, QColor(Qt::black), 0));
+        break;
+    case CreatePalette:
+    case CreateFontIndirect:
+    case CreateRegion:
+        addObject(GdiObject{GdiObject::Kind::Other, {}, {}});
+        break;
+    case DibBitBlt:
+    case DibStretchBlt:
+    case StretchDib:
+        blit(record, function);
+        break;
+    default:
+        break;
+    }
+    return true;
+}
+
+} // namespace
+
+void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter)
+{
+    WmfPlayer player(layout, painter);
+    for (const MetafileRecord& record : layout.records)
+        if (!player.play(static_cast<std::uint16_t>(record.type),
+                         bytes.sub(record.offset, record.size)))
+            break;
+}
+
+} // namespace stocks

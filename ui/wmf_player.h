@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/byte_view.h"
+#include "ui/wmf_layout.h"
+
+class QPainter;
+
+namespace stocks {
+
+/// Plays an old-style metafile's records onto the painter, the picture's top-left corner at
+/// the painter's origin. Throws "Metafile is not valid" when a record's contents do not check
+/// out; records of kinds it does not draw are skipped.
+void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter);
+
+} // namespace stocks
