@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -105,10 +106,7 @@ double fastest(const std::vector<double>& runs)
     return *std::min_element(runs.begin(), runs.end());
 }
 
-struct Measured {
-    const char* name;
-    void (*run)(benchmark::State&);
-};
+using Measured = std::pair<const char*, void (*)(benchmark::State&)>;
 
 // Each benchmark runs right beside its baseline, so that both see the same disk weather.
 const bool registered = [] {
@@ -117,11 +115,9 @@ const bool registered = [] {
                             {"savePage", savePage},
                             {"saveBaseline", saveBaseline}};
     for (const std::int64_t lines : {1000, 10000, 100000}) {
-        for (const auto& measured : all)
-            benchmark::RegisterBenchmark(measured.name, measured.run)
-                ->Arg(lines)
-                ->UseRealTime()
-                ->ComputeStatistics("min", fastest);
+        for (const auto& [name, run] : all)
+            benchmark::RegisterBenchmark(name, run)->Arg(lines)->UseRealTime()->ComputeStatistics(
+                "min", fastest);
     }
     return true;
 }();

@@ -252,9 +252,14 @@ bool replaceFile(const std::filesystem::path& file, std::string_view bytes,
     int opened = -1;
     // A temporary left behind by a crashed run may hold a name; take the next one.
     for (int attempt = 0; attempt < 100 && opened < 0; ++attempt) {
-        temporary = file.parent_path() /
-                    ("." + file.filename().string() + "." + std::to_string(::getpid()) + "-" +
-                     std::to_string(counter++) + ".tmp");
+        std::string name = ".";
+        name += file.filename().string();
+        name += '.';
+        name += std::to_string(::getpid());
+        name += '-';
+        name += std::to_string(counter++);
+        name += ".tmp";
+        temporary = file.parent_path() / name;
         opened = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (opened < 0 && errno != EEXIST)
             return false;

@@ -1,4 +1,6 @@
 #include "core/page_file.h"
+
+#include "core/cp1252.h"
 #include "core/stock_error.h"
 
 #include <cerrno>
@@ -107,7 +109,7 @@ std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path
         return std::nullopt;
     auto lines = file.fd() < 0 ? std::nullopt : readLines(file.fd());
     if (!lines)
-        throw StockError(formatMessage("Cannot open file %s", page.string()));
+        throw StockError(formatMessage("Cannot open file %s", textFromPath(page)));
     return lines;
 }
 

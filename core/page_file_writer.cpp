@@ -1,4 +1,6 @@
 #include "core/page_file.h"
+
+#include "core/cp1252.h"
 #include "core/stock_error.h"
 
 #include <numeric>
@@ -31,7 +33,7 @@ std::filesystem::path hiddenSibling(const std::filesystem::path& file, std::stri
 
 StockError cannotCreate(const std::filesystem::path& page)
 {
-    return StockError(formatMessage("Cannot create file %s", page.string()));
+    return StockError(formatMessage("Cannot create file %s", textFromPath(page)));
 }
 
 } // namespace

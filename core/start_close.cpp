@@ -15,8 +15,11 @@ constexpr int firstRunRefreshMinutes = 10;
 void readSettings(RunValues& values, const ProgramFiles& files)
 {
     const Settings settings(files.settingsFile);
-    values.setPageFileName(
-        settings.readString("html", "file", textFromPath(files.defaultPageFile)));
+    // An empty name can never be saved to, which would keep the window from closing.
+    std::string pageFile = settings.readString("html", "file", "");
+    if (pageFile.empty())
+        pageFile = textFromPath(files.defaultPageFile);
+    values.setPageFileName(pageFile);
     values.setRefText(settings.readString("html", "refrate", "10"));
     values.setOldrefCaption(values.refText());
     values.setWindowPosition(settings.readInteger("form", "top", 100),
@@ -92,7 +95,10 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
         savePage(values);
     } catch (const StockError& error) {
         report(error.what());
-        return false;
+        // A page this run could not read stays as it is on disk; nothing held here can be
+        // saved over it, so keeping the window open would only trap the user.
+        if (!values.pageFileUnreadable())
+            return false;
     }
     try {
         Settings settings(files.settingsFile);

@@ -26,7 +26,8 @@ using ErrorSink = std::function<void(const std::string& message)>;
 void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
 
 /// Rebuilds and saves the page, then writes the settings. Returns false when the window
-/// must stay open because the page could not be rebuilt or saved.
+/// must stay open because the page could not be rebuilt or saved; a page file this run
+/// could not read is left as it is and does not hold the window open.
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
 
 /// Writes the page list to the page file, keeping the previous page as the backup, and

@@ -145,6 +145,9 @@ TEST_F(PageFileTest, PageThatCannotBeCreatedIsReported)
         EXPECT_EQ(names(), std::set<std::string>{"file"});
         EXPECT_EQ(bytesOf(folder / "file"), "keep");
     }
+    // Messages carry Windows-1252 text; the file system's names are UTF-8.
+    EXPECT_EQ(errorOf([&] { writePageFile(folder / "absent" / "B\xc3\xb6rse.html", {}); }),
+              "Cannot create file " + (folder / "absent" / "B\xf6rse.html").string());
 }
 
 // Lets the real file system do everything except one chosen step.

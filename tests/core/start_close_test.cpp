@@ -1,0 +1,415 @@
+#include "core/start_close.h"
+
+#include "core/integer_text.h"
+#include "core/page_document.h"
+#include "core/page_lines.h"
+#include "core/settings.h"
+#include "core/stock_error.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace stocks {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+// The run values as plain members. `events` records the start's steps in the order they
+// touch the window: its shape, the settings, the skin, the spinner and the page list.
+class MemoryRunValues final : public RunValues, private PageListObserver {
+public:
+    MemoryRunValues() { page_.addObserver(this); }
+    ~MemoryRunValues() override { page_.removeObserver(this); }
+    MemoryRunValues(const MemoryRunValues&) = delete;
+    MemoryRunValues& operator=(const MemoryRunValues&) = delete;
+
+    std::string pageFileName() const override { return pageFileName_; }
+    void setPageFileName(const std::string& name) override
+    {
+        events.push_back("settings");
+        pageFileName_ = name;
+    }
+    std::string refText() const override { return ref_; }
+    void setRefText(const std::string& text) override { ref_ = text; }
+    std::string oldrefCaption() const override { return oldref_; }
+    void setOldrefCaption(const std::string& caption) override { oldref_ = caption; }
+    int spinnerPosition() const override { return spinner_; }
+    void setSpinnerPosition(int position) override
+    {
+        events.push_back("spinner " + std::to_string(position));
+        spinner_ = position;
+    }
+    int windowTop() const override { return top_; }
+    int windowLeft() const override { return left_; }
+    void setWindowPosition(int top, int left) override
+    {
+        top_ = top;
+        left_ = left;
+    }
+    bool brokerVisible() const override { return broker_; }
+    void setBrokerVisible(bool visible) override { broker_ = visible; }
+    std::string skinFileName() const override { return skin_; }
+    void setSkinFileName(const std::string& name) override { skin_ = name; }
+    bool lookVisible() const override { return look_; }
+    void setLookVisible(bool visible) override { look_ = visible; }
+    PageList& pageList() override { return page_; }
+    bool pageFileUnreadable() const override { return unreadable_; }
+    void setPageFileUnreadable(bool unreadable) override { unreadable_ = unreadable; }
+    void applyWindowShape() override { events.push_back("shape"); }
+    void loadSkin(const std::string& fileName) override
+    {
+        events.push_back("skin " + fileName);
+        if (skinError)
+            throw StockError(*skinError);
+    }
+
+    std::vector<std::string> events;
+    std::optional<std::string> skinError;
+
+private:
+    void lineInserted(std::size_t, const std::string&) override { pageChanged(); }
+    void lineRemoved(std::size_t) override { pageChanged(); }
+    void linesReset() override { pageChanged(); }
+    void pageChanged()
+    {
+        if (events.empty() || events.back() != "page")
+            events.push_back("page");
+    }
+
+    PageList page_;
+    std::string pageFileName_, ref_, oldref_, skin_;
+    int spinner_ = 0, top_ = 0, left_ = 0;
+    bool broker_ = false, look_ = true, unreadable_ = false;
+};
+
+std::string bytesOf(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void put(const fs::path& file, const std::string& bytes)
+{
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::string pageBytes(const Lines& lines)
+{
+    std::string bytes;
+    for (const auto& line : lines)
+        bytes += line + "\r\n";
+    return bytes;
+}
+
+Lines seededPage()
+{
+    return {lines::title(), lines::nasdaq(), lines::dow(), lines::generator(), lines::footer()};
+}
+
+// A page as a close leaves it.
+Lines closedPage(const Lines& userLines, long long seconds)
+{
+    Lines page{lines::title(), lines::refresh(seconds)};
+    page.insert(page.end(), userLines.begin(), userLines.end());
+    page.insert(page.end(),
+                {lines::news(), lines::nasdaq(), lines::dow(), lines::site(), lines::footer()});
+    return page;
+}
+
+Lines plusEmptyLine(Lines lines)
+{
+    lines.emplace_back();
+    return lines;
+}
+
+// What the add command does with the symbol and price fields.
+void addClick(RunValues& values, const std::string& symbol, const std::string& note)
+{
+    addStock(values.pageList(), symbol, note);
+    savePage(values);
+    placeClosingLines(values.pageList());
+}
+
+// One step up of the refresh spinner: the page keeps the minutes shown before the step.
+void spinnerStepUp(RunValues& values)
+{
+    const std::string position = std::to_string(values.spinnerPosition());
+    values.setOldrefCaption(position);
+    setRefreshLine(values.pageList(), 60LL * toInteger(values.refText()));
+    values.setOldrefCaption(position);
+    savePage(values);
+    values.setSpinnerPosition(values.spinnerPosition() + 1);
+    values.setRefText(std::to_string(values.spinnerPosition()));
+}
+
+const std::string ibm = lines::stock("IBM", "95");
+
+class StartCloseTest : public testing::Test {
+protected:
+    StartCloseTest()
+    {
+        std::string pattern = (fs::temp_directory_path() / "start_close_XXXXXX").string();
+        folder = ::mkdtemp(pattern.data());
+        files = programFilesFor(folder / "stocks");
+    }
+    ~StartCloseTest() override { fs::remove_all(folder); }
+
+    void start(RunValues& values) { runStartSequence(values, files, collect()); }
+    bool close(RunValues& values) { return runCloseSequence(values, files, collect()); }
+    ErrorSink collect()
+    {
+        return [this](const std::string& message) { reports.push_back(message); };
+    }
+
+    fs::path page() const { return files.defaultPageFile; }
+    fs::path backup() const { return folder / "MorvaneStocks.BAK"; }
+
+    fs::path folder;
+    ProgramFiles files;
+    Lines reports;
+};
+
+TEST_F(StartCloseTest, ProgramFilesLieBesideTheExecutable)
+{
+    const auto found = programFilesFor("/opt/morvane/stocks.exe");
+    EXPECT_EQ(found.settingsFile, fs::path("/opt/morvane/stocks.INI"));
+    EXPECT_EQ(found.defaultPageFile, fs::path("/opt/morvane/MorvaneStocks.html"));
+    EXPECT_EQ(files.settingsFile, folder / "stocks.INI");
+}
+
+TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
+{
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(values.events, Lines({"shape", "settings", "spinner 10", "page", "spinner 10"}));
+    EXPECT_EQ(values.windowTop(), 100);
+    EXPECT_EQ(values.windowLeft(), 100);
+    EXPECT_EQ(values.refText(), "10");
+    EXPECT_EQ(values.oldrefCaption(), "10");
+    EXPECT_EQ(values.spinnerPosition(), 10);
+    EXPECT_TRUE(values.brokerVisible());
+    EXPECT_EQ(values.skinFileName(), "0");
+    EXPECT_EQ(values.pageFileName(), page().string());
+    EXPECT_EQ(values.pageList().lines(), seededPage());
+    EXPECT_FALSE(values.lookVisible());
+
+    ASSERT_TRUE(close(values));
+    EXPECT_TRUE(reports.empty());
+    const auto saved = bytesOf(page());
+    EXPECT_EQ(saved, pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_EQ(saved.substr(0, saved.find(lines::generator())),
+              "<html><head><title>Morvane Stocks</title>\r\n"
+              "<meta HTTP-EQUIV=\"refresh\" CONTENT=\"600\";></head><body>"
+              "<font face=\"verdana\" size=-2>\r\n");
+    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_TRUE(values.lookVisible());
+    EXPECT_EQ(bytesOf(files.settingsFile),
+              "[html]\r\nfile=" + page().string() +
+                  "\r\nrefrate=10\r\n[form]\r\ntop=100\r\nleft=100\r\n");
+}
+
+TEST_F(StartCloseTest, AnAddedStockSurvivesCloseAndRestart)
+{
+    MemoryRunValues values;
+    start(values);
+    addClick(values, "IBM", "95");
+    EXPECT_TRUE(values.lookVisible());
+    const Lines sixLines{lines::title(), ibm, lines::nasdaq(), lines::dow(), lines::generator(),
+                         lines::footer()};
+    EXPECT_EQ(bytesOf(page()), pageBytes(sixLines));
+
+    ASSERT_TRUE(close(values));
+    const Lines nineLines = closedPage({ibm, lines::generator()}, 600);
+    EXPECT_EQ(bytesOf(page()), pageBytes(nineLines));
+    EXPECT_EQ(bytesOf(backup()), pageBytes(sixLines));
+
+    MemoryRunValues restarted;
+    start(restarted);
+    EXPECT_EQ(restarted.pageList().lines(), plusEmptyLine(nineLines));
+    EXPECT_TRUE(restarted.lookVisible());
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartCloseTest, RefreshStepsSaveThePreviousPeriodAndTheCloseTheCurrentOne)
+{
+    put(page(), pageBytes(closedPage({ibm}, 600)));
+    MemoryRunValues values;
+    start(values);
+    spinnerStepUp(values);
+    spinnerStepUp(values);
+    EXPECT_EQ(values.oldrefCaption(), "11");
+    EXPECT_EQ(values.refText(), "12");
+    EXPECT_EQ(bytesOf(page()), pageBytes(plusEmptyLine(closedPage({ibm}, 660))));
+
+    ASSERT_TRUE(close(values));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({ibm}, 720)));
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "12");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
+{
+    fs::create_directory(folder / "elsewhere");
+    const auto watch = folder / "elsewhere" / "watch.html";
+    const auto original = pageBytes(closedPage({ibm}, 900));
+    put(watch, original);
+    put(files.settingsFile, "[html]\r\nfile=" + watch.string() +
+                                "\r\nrefrate=15\r\n[form]\r\ntop=250\r\nleft=-5\r\nskin=0\r\n"
+                                "[broker]\r\nvis=0\r\n");
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(values.events, Lines({"shape", "settings", "spinner 15", "page"}));
+    EXPECT_EQ(values.pageFileName(), watch.string());
+    EXPECT_EQ(values.refText(), "15");
+    EXPECT_EQ(values.oldrefCaption(), "15");
+    EXPECT_EQ(values.windowTop(), 250);
+    EXPECT_EQ(values.windowLeft(), -5);
+    EXPECT_FALSE(values.brokerVisible());
+    EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 900)));
+
+    values.setWindowPosition(300, 40);
+    ASSERT_TRUE(close(values));
+    EXPECT_EQ(bytesOf(watch), original);
+    EXPECT_EQ(bytesOf(folder / "elsewhere" / "watch.BAK"), original);
+    EXPECT_FALSE(fs::exists(page()));
+    const Settings settings(files.settingsFile);
+    EXPECT_EQ(settings.readString("html", "file", ""), watch.string());
+    EXPECT_EQ(settings.readString("html", "refrate", ""), "15");
+    EXPECT_EQ(settings.readInteger("form", "top", 0), 300);
+    EXPECT_EQ(settings.readInteger("form", "left", 0), 40);
+    EXPECT_FALSE(settings.readBool("broker", "vis", true));
+    EXPECT_EQ(settings.readString("form", "skin", ""), "0");
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartCloseTest, AnEmptyPageFileNameFallsBackToTheDefault)
+{
+    put(files.settingsFile, "[html]\r\nfile=\r\n");
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(values.pageFileName(), page().string());
+    ASSERT_TRUE(close(values));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
+{
+    const Lines saved = closedPage({ibm}, 600);
+    put(page(), pageBytes(saved));
+    {
+        put(files.settingsFile, "[form]\r\nskin=0.bmp\r\n");
+        MemoryRunValues values;
+        start(values);
+        EXPECT_EQ(values.events, Lines({"shape", "settings", "skin 0.bmp", "spinner 10", "page"}));
+        EXPECT_TRUE(reports.empty());
+    }
+    {
+        put(files.settingsFile, "[html]\r\nrefrate=abc\r\n[form]\r\nskin=/skins/bad.bmp\r\n");
+        MemoryRunValues values;
+        values.skinError = "Bitmap image is not valid";
+        start(values);
+        EXPECT_EQ(reports,
+                  Lines({"Bitmap image is not valid", "'abc' is not a valid integer value"}));
+        EXPECT_EQ(values.skinFileName(), "/skins/bad.bmp");
+        EXPECT_EQ(values.refText(), "10");
+        EXPECT_EQ(values.oldrefCaption(), "10");
+        EXPECT_EQ(values.spinnerPosition(), 10);
+        EXPECT_EQ(values.pageList().lines(), plusEmptyLine(saved));
+        EXPECT_FALSE(values.pageFileUnreadable());
+
+        ASSERT_TRUE(close(values));
+        EXPECT_EQ(reports.size(), 2U);
+        EXPECT_EQ(bytesOf(page()), pageBytes(saved));
+        EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
+    }
+}
+
+TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
+{
+    fs::create_directory(page());
+    put(page() / "keep.txt", "mine");
+    const std::string refused = "Cannot open file " + page().string();
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(reports, Lines{refused});
+    EXPECT_TRUE(values.pageFileUnreadable());
+    EXPECT_EQ(values.pageList().count(), 0U);
+    EXPECT_EQ(values.spinnerPosition(), 10);
+
+    addStock(values.pageList(), "IBM", "95");
+    try {
+        savePage(values);
+        ADD_FAILURE() << "savePage wrote over an unreadable page file";
+    } catch (const StockError& error) {
+        EXPECT_EQ(error.what(), refused);
+    }
+    EXPECT_EQ(values.pageList().lines(), Lines{ibm});
+
+    EXPECT_TRUE(close(values));
+    EXPECT_EQ(reports, Lines({refused, refused}));
+    EXPECT_TRUE(fs::is_directory(page()));
+    EXPECT_EQ(bytesOf(page() / "keep.txt"), "mine");
+    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "file", ""), page().string());
+}
+
+TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntouched)
+{
+    const auto savedBytes = pageBytes(closedPage({ibm}, 600));
+    const std::string settingsBytes = "[html]\r\nrefrate=10\r\n";
+    struct Case {
+        std::string oldref, ref, error;
+        Lines left;
+    };
+    for (const Case& failing :
+         {Case{"x", "10", "'x' is not a valid integer value", {lines::refresh(600), ibm}},
+          Case{"10", "y", "'y' is not a valid integer value", {ibm}}}) {
+        put(page(), savedBytes);
+        put(files.settingsFile, settingsBytes);
+        reports.clear();
+        MemoryRunValues values;
+        start(values);
+        values.setOldrefCaption(failing.oldref);
+        values.setRefText(failing.ref);
+        EXPECT_FALSE(close(values));
+        EXPECT_EQ(reports, Lines{failing.error});
+        EXPECT_EQ(values.pageList().lines(), failing.left);
+        EXPECT_EQ(bytesOf(page()), savedBytes);
+        EXPECT_FALSE(fs::exists(backup()));
+        EXPECT_EQ(bytesOf(files.settingsFile), settingsBytes);
+    }
+
+    const auto unreachable = folder / "no-such-folder" / "watch.html";
+    const std::string settingsWithFile = "[html]\r\nfile=" + unreachable.string() + "\r\n";
+    put(files.settingsFile, settingsWithFile);
+    reports.clear();
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(values.pageList().lines(), seededPage());
+    EXPECT_FALSE(close(values));
+    EXPECT_EQ(reports, Lines{"Cannot create file " + unreachable.string()});
+    EXPECT_FALSE(values.lookVisible());
+    EXPECT_EQ(bytesOf(files.settingsFile), settingsWithFile);
+}
+
+TEST_F(StartCloseTest, ASettingsFileThatCannotBeWrittenDoesNotBlockTheClose)
+{
+    fs::create_directory(files.settingsFile);
+    MemoryRunValues values;
+    start(values);
+    EXPECT_TRUE(reports.empty());
+    EXPECT_TRUE(close(values));
+    EXPECT_EQ(reports, Lines{"Unable to write to " + files.settingsFile.string()});
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_TRUE(fs::is_directory(files.settingsFile));
+    EXPECT_TRUE(fs::is_empty(files.settingsFile));
+}
+
+} // namespace
+} // namespace stocks
