@@ -1,5 +1,6 @@
 #include "core/settings.h"
 
+#include "core/cp1252.h"
 #include "core/ini_profile.h"
 #include "core/integer_text.h"
 #include "core/stock_error.h"
@@ -30,7 +31,7 @@ bool Settings::readBool(std::string_view section, std::string_view key, bool def
 void Settings::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     if (!writeProfileString(file_, section, key, value))
-        throw StockError(formatMessage("Unable to write to %s", file_.string()));
+        throw StockError(formatMessage("Unable to write to %s", textFromPath(file_)));
 }
 
 void Settings::writeInteger(std::string_view section, std::string_view key, std::int32_t value)

@@ -2,23 +2,30 @@
 
 #include <QMouseEvent>
 
+#include <utility>
+
 namespace stocks {
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)
 {
+    clickPending_ = event->button() == Qt::LeftButton;
     emit pressed(event->button());
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && std::exchange(clickPending_, false) &&
+        rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    // The release that ends a double click is not a second click: "B" must not ask twice.
+    clickPending_ = false;
     if (event->button() == Qt::LeftButton)
         emit doubleClicked();
+    emit pressed(event->button());
 }
 
 } // namespace stocks

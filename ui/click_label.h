@@ -5,7 +5,7 @@
 namespace stocks {
 
 /// @brief A label that reports clicks, double clicks and button presses, as the window's
-/// labels take the mouse.
+/// labels take the mouse. A double click is one click followed by one double click.
 class ClickLabel : public QLabel {
     Q_OBJECT
 public:
@@ -20,6 +20,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool clickPending_ = false;
 };
 
 } // namespace stocks
