@@ -12,10 +12,10 @@ namespace stocks {
 
 /// @brief An enhanced metafile's header values and checked records.
 struct EmfLayout {
-    QSize size;                 // natural size in pixels
-    QTransform deviceToImage;   // reference device units to picture pixels
-    qreal pixelsPerMillimetre;  // of the reference device
-    std::uint32_t handles = 1;  // object table size, slot 0 included
+    QSize size;                // natural size in pixels
+    QTransform deviceToImage;  // reference device units to picture pixels
+    qreal pixelsPerMillimetre; // of the reference device
+    std::uint32_t handles = 1; // object table size, slot 0 included
     std::vector<MetafileRecord> records;
 };
 

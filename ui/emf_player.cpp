@@ -27,8 +27,8 @@ QSizeF sizeAt(ByteView record, std::size_t offset)
 
 QRectF rectAt(ByteView record, std::size_t offset)
 {
-    return GdiContext::gdiRect(record.i32(offset), record.i32(offset + 4),
-                               record.i32(offset + 8), record.i32(offset + 12));
+    return GdiContext::gdiRect(record.i32(offset), record.i32(offset + 4), record.i32(offset + 8),
+                               record.i32(offset + 12));
 }
 
 QTransform xformAt(ByteView record, std::size_t offset)
@@ -107,11 +107,9 @@ public:
     EmfPlayer(const EmfLayout& layout, QPainter& painter)
         : context_(painter, layout.deviceToImage, layout.pixelsPerMillimetre),
           objects_(layout.handles)
-    {
-    }
+    {}
 
-    // Returns false at the end-of-file record.
-    bool play(std::uint32_t type, ByteView record);
+    void play(std::uint32_t type, ByteView record);
 
 private:
     void createObject(std::uint32_t index, GdiObject object);
@@ -172,8 +170,8 @@ void EmfPlayer::createDibPatternBrush(ByteView record)
                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits),
                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBits));
     const std::uint32_t index = record.u32(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, ihBrush));
-    createObject(index, dib.image ? patternBrushObject(*dib.image)
-                                  : brushObject(0, QColor(Qt::black), 0));
+    createObject(index,
+                 dib.image ? patternBrushObject(*dib.image) : brushObject(0, QColor(Qt::black), 0));
 }
 
 void EmfPlayer::selectClipRegion(ByteView record)
@@ -196,9 +194,9 @@ void EmfPlayer::selectClipRegion(ByteView record)
 void EmfPlayer::bitBlt(ByteView record, bool stretch)
 {
     // BITBLT and STRETCHBLT share their layout up to the source size STRETCHBLT adds.
-    const Dib dib = dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc), offsetof(U_EMRBITBLT, offBmiSrc),
-                          offsetof(U_EMRBITBLT, cbBmiSrc), offsetof(U_EMRBITBLT, offBitsSrc),
-                          offsetof(U_EMRBITBLT, cbBitsSrc));
+    const Dib dib = dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc),
+                          offsetof(U_EMRBITBLT, offBmiSrc), offsetof(U_EMRBITBLT, cbBmiSrc),
+                          offsetof(U_EMRBITBLT, offBitsSrc), offsetof(U_EMRBITBLT, cbBitsSrc));
     const QPointF dest = pointAt(record, offsetof(U_EMRBITBLT, Dest));
     const QSizeF destSize = sizeAt(record, offsetof(U_EMRBITBLT, cDest));
     const QPointF source = pointAt(record, offsetof(U_EMRBITBLT, Src));
@@ -209,11 +207,10 @@ void EmfPlayer::bitBlt(ByteView record, bool stretch)
 
 void EmfPlayer::stretchDibBits(ByteView record)
 {
-    const Dib dib = dibAt(record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc),
-                          offsetof(U_EMRSTRETCHDIBITS, offBmiSrc),
-                          offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc),
-                          offsetof(U_EMRSTRETCHDIBITS, offBitsSrc),
-                          offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc));
+    const Dib dib =
+        dibAt(record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc),
+              offsetof(U_EMRSTRETCHDIBITS, offBmiSrc), offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc),
+              offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc));
     if (!dib.image)
         return;
     const QSizeF sourceSize = sizeAt(record, offsetof(U_EMRSTRETCHDIBITS, cSrc));
@@ -227,14 +224,12 @@ void EmfPlayer::stretchDibBits(ByteView record)
                   record.u32(offsetof(U_EMRSTRETCHDIBITS, dwRop)));
 }
 
-bool EmfPlayer::play(std::uint32_t type, ByteView record)
+void EmfPlayer::play(std::uint32_t type, ByteView record)
 {
     constexpr std::size_t first = sizeof(U_EMR); // the first field after type and size
     constexpr std::size_t pointsCount = offsetof(U_EMRPOLYLINE, cptl);
     constexpr std::size_t points = offsetof(U_EMRPOLYLINE, aptl);
     switch (type) {
-    case U_EMR_EOF:
-        return false;
     case U_EMR_POLYBEZIER:
     case U_EMR_POLYBEZIER16:
         context_.polyBezier(
@@ -344,10 +339,11 @@ bool EmfPlayer::play(std::uint32_t type, ByteView record)
                                colorFromRef(record.u32(offsetof(U_EMRCREATEPEN, lopn.lopnColor)))));
         break;
     case U_EMR_CREATEBRUSHINDIRECT:
-        createObject(record.u32(first),
-                     brushObject(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbStyle)),
-                                 colorFromRef(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbColor))),
-                                 record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbHatch))));
+        createObject(
+            record.u32(first),
+            brushObject(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbStyle)),
+                        colorFromRef(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbColor))),
+                        record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbHatch))));
         break;
     case U_EMR_DELETEOBJECT:
         deleteObject(record.u32(first));
@@ -359,7 +355,8 @@ bool EmfPlayer::play(std::uint32_t type, ByteView record)
         context_.rectangle(rectAt(record, first));
         break;
     case U_EMR_ROUNDRECT:
-        context_.roundRect(rectAt(record, first), sizeAt(record, offsetof(U_EMRROUNDRECT, szlCorner)));
+        context_.roundRect(rectAt(record, first),
+                           sizeAt(record, offsetof(U_EMRROUNDRECT, szlCorner)));
         break;
     case U_EMR_BEGINPATH:
         context_.beginPath();
@@ -403,17 +400,16 @@ bool EmfPlayer::play(std::uint32_t type, ByteView record)
     default:
         break;
     }
-    return true;
 }
 
 } // namespace
 
 void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter)
 {
+    // The records end with the end-of-file record, which draws nothing.
     EmfPlayer player(layout, painter);
     for (const MetafileRecord& record : layout.records)
-        if (!player.play(record.type, bytes.sub(record.offset, record.size)))
-            break;
+        player.play(record.type, bytes.sub(record.offset, record.size));
 }
 
 } // namespace stocks

@@ -42,22 +42,22 @@ QPainter::CompositionMode rop2Composition(std::uint32_t mode)
 {
     using C = QPainter::CompositionMode;
     static constexpr std::array<C, 16> modes = {
-        C::RasterOp_ClearDestination,            // R2_BLACK
-        C::RasterOp_NotSourceAndNotDestination,  // R2_NOTMERGEPEN
-        C::RasterOp_NotSourceAndDestination,     // R2_MASKNOTPEN
-        C::RasterOp_NotSource,                   // R2_NOTCOPYPEN
-        C::RasterOp_SourceAndNotDestination,     // R2_MASKPENNOT
-        C::RasterOp_NotDestination,              // R2_NOT
-        C::RasterOp_SourceXorDestination,        // R2_XORPEN
-        C::RasterOp_NotSourceOrNotDestination,   // R2_NOTMASKPEN
-        C::RasterOp_SourceAndDestination,        // R2_MASKPEN
-        C::RasterOp_NotSourceXorDestination,     // R2_NOTXORPEN
-        C::CompositionMode_Destination,          // R2_NOP
-        C::RasterOp_NotSourceOrDestination,      // R2_MERGENOTPEN
-        C::CompositionMode_SourceOver,           // R2_COPYPEN
-        C::RasterOp_SourceOrNotDestination,      // R2_MERGEPENNOT
-        C::RasterOp_SourceOrDestination,         // R2_MERGEPEN
-        C::RasterOp_SetDestination,              // R2_WHITE
+        C::RasterOp_ClearDestination,           // R2_BLACK
+        C::RasterOp_NotSourceAndNotDestination, // R2_NOTMERGEPEN
+        C::RasterOp_NotSourceAndDestination,    // R2_MASKNOTPEN
+        C::RasterOp_NotSource,                  // R2_NOTCOPYPEN
+        C::RasterOp_SourceAndNotDestination,    // R2_MASKPENNOT
+        C::RasterOp_NotDestination,             // R2_NOT
+        C::RasterOp_SourceXorDestination,       // R2_XORPEN
+        C::RasterOp_NotSourceOrNotDestination,  // R2_NOTMASKPEN
+        C::RasterOp_SourceAndDestination,       // R2_MASKPEN
+        C::RasterOp_NotSourceXorDestination,    // R2_NOTXORPEN
+        C::CompositionMode_Destination,         // R2_NOP
+        C::RasterOp_NotSourceOrDestination,     // R2_MERGENOTPEN
+        C::CompositionMode_SourceOver,          // R2_COPYPEN
+        C::RasterOp_SourceOrNotDestination,     // R2_MERGEPENNOT
+        C::RasterOp_SourceOrDestination,        // R2_MERGEPEN
+        C::RasterOp_SetDestination,             // R2_WHITE
     };
     return mode >= 1 && mode <= 16 ? modes[mode - 1] : C::CompositionMode_SourceOver;
 }
@@ -523,10 +523,10 @@ void GdiContext::polyPolygon(const std::vector<QPolygonF>& polygons)
 {
     QPainterPath shape;
     shape.setFillRule(state_.fillRule);
-    for (const QPolygonF& polygon : polygons) {
-        if (polygon.size() < 2)
+    for (const QPolygonF& points : polygons) {
+        if (points.size() < 2)
             continue;
-        shape.addPolygon(polygon);
+        shape.addPolygon(points);
         shape.closeSubpath();
     }
     if (inPath()) {
@@ -539,8 +539,8 @@ void GdiContext::polyPolygon(const std::vector<QPolygonF>& polygons)
 
 void GdiContext::polyPolyline(const std::vector<QPolygonF>& polylines)
 {
-    for (const QPolygonF& polyline : polylines)
-        this->polyline(polyline);
+    for (const QPolygonF& points : polylines)
+        polyline(points);
 }
 
 void GdiContext::setPixel(QPointF point, QColor color)
@@ -593,11 +593,10 @@ void GdiContext::blit(const QRectF& target, const QImage* source, const QRectF& 
     if (visible.isEmpty())
         return;
     // Maps the source rectangle onto the target, mirrored where their extents differ in sign.
-    const QTransform sourceToTarget =
-        QTransform::fromTranslate(-sourceRect.x(), -sourceRect.y()) *
-        QTransform::fromScale(target.width() / sourceRect.width(),
-                              target.height() / sourceRect.height()) *
-        QTransform::fromTranslate(target.x(), target.y());
+    const QTransform sourceToTarget = QTransform::fromTranslate(-sourceRect.x(), -sourceRect.y()) *
+                                      QTransform::fromScale(target.width() / sourceRect.width(),
+                                                            target.height() / sourceRect.height()) *
+                                      QTransform::fromTranslate(target.x(), target.y());
     painter_.setTransform(sourceToTarget * painter_.transform());
     painter_.setCompositionMode(sourceComposition(op));
     painter_.drawImage(visible.topLeft(), *source, visible);

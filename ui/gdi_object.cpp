@@ -81,7 +81,7 @@ GdiObject penObject(std::uint32_t style, std::int32_t width, QColor color)
     const Qt::PenCapStyle cap = (style & PsEndCapMask) == PsEndCapSquare ? Qt::SquareCap
                                 : (style & PsEndCapMask) == PsEndCapFlat ? Qt::FlatCap
                                                                          : Qt::RoundCap;
-    const Qt::PenJoinStyle join = (style & PsJoinMask) == PsJoinBevel  ? Qt::BevelJoin
+    const Qt::PenJoinStyle join = (style & PsJoinMask) == PsJoinBevel   ? Qt::BevelJoin
                                   : (style & PsJoinMask) == PsJoinMiter ? Qt::MiterJoin
                                                                         : Qt::RoundJoin;
     object.pen = QPen(QBrush(color), penWidth, qtPenStyle(style, width), cap, join);

@@ -18,18 +18,17 @@ constexpr qsizetype readPadding = 64;
 
 Metafile::Metafile(QByteArray bytes, std::variant<EmfLayout, WmfLayout> layout)
     : bytes_(std::move(bytes)), layout_(std::move(layout))
-{
-}
+{}
 
 Metafile Metafile::fromBytes(const QByteArray& bytes)
 {
     QByteArray padded = bytes;
     padded.append(readPadding, '\0');
-    const ByteView view(padded.constData(), static_cast<std::size_t>(bytes.size()));
-    if (looksLikeEmf(view))
-        return Metafile(padded, readEmfLayout(view));
-    if (looksLikeWmf(view))
-        return Metafile(padded, readWmfLayout(view));
+    const ByteView content(padded.constData(), static_cast<std::size_t>(bytes.size()));
+    if (looksLikeEmf(content))
+        return Metafile(padded, readEmfLayout(content));
+    if (looksLikeWmf(content))
+        return Metafile(padded, readWmfLayout(content));
     throwInvalidMetafile();
 }
 

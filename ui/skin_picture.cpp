@@ -9,23 +9,24 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace stocks {
 namespace {
 
+constexpr const char* bitmapInvalid = "Bitmap image is not valid";
+constexpr const char* iconInvalid = "Icon image is not valid";
+
 // Metafiles are read whole; no skin comes near this.
 constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
 
-std::int64_t littleEndian(const QByteArray& bytes, int offset, int size, bool isSigned)
+std::uint32_t unsignedAt(const QByteArray& bytes, int offset, int size)
 {
-    std::uint64_t value = 0;
+    std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
         value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
-    if (isSigned && size == 4)
-        return static_cast<std::int32_t>(value);
-    return static_cast<std::int64_t>(value);
+    return value;
 }
 
 // Qt's decoder fills the rows a cut-off bitmap lacks with black; an uncompressed bitmap whose
@@ -36,14 +37,16 @@ bool bitmapPixelsComplete(QFile& file)
     const QByteArray head = file.peek(headersSize);
     if (head.size() < headersSize || !head.startsWith("BM"))
         return true; // the decoder refuses these anyway
-    const std::int64_t pixelsAt = littleEndian(head, 10, 4, false);
-    const bool core = littleEndian(head, 14, 4, false) == 12;
-    const std::int64_t width = core ? littleEndian(head, 18, 2, false) : littleEndian(head, 18, 4, true);
-    const std::int64_t height = core ? littleEndian(head, 20, 2, false) : littleEndian(head, 22, 4, true);
-    const std::int64_t bitCount = littleEndian(head, core ? 24 : 28, 2, false);
-    const std::int64_t compression = core ? 0 : littleEndian(head, 30, 4, false);
-    constexpr std::int64_t rgb = 0;
-    constexpr std::int64_t bitFields = 3;
+    const std::int64_t pixelsAt = unsignedAt(head, 10, 4);
+    const bool core = unsignedAt(head, 14, 4) == 12;
+    const std::int64_t width =
+        core ? unsignedAt(head, 18, 2) : static_cast<std::int32_t>(unsignedAt(head, 18, 4));
+    const std::int64_t height =
+        core ? unsignedAt(head, 20, 2) : static_cast<std::int32_t>(unsignedAt(head, 22, 4));
+    const std::int64_t bitCount = unsignedAt(head, core ? 24 : 28, 2);
+    const std::uint32_t compression = core ? 0 : unsignedAt(head, 30, 4);
+    constexpr std::uint32_t rgb = 0;
+    constexpr std::uint32_t bitFields = 3;
     if (compression != rgb && compression != bitFields)
         return true;
     const std::int64_t stride = (std::abs(width) * bitCount + 31) / 32 * 4;
@@ -54,8 +57,6 @@ bool bitmapPixelsComplete(QFile& file)
 // looks like, and their header's size is checked before any pixels are allocated.
 QImage readRaster(QFile& file, const char* format, const char* invalidMessage)
 {
-    if (std::strcmp(format, "bmp") == 0 && !bitmapPixelsComplete(file))
-        throw StockError(invalidMessage);
     QImageReader reader(&file, format);
     reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
@@ -69,11 +70,20 @@ QImage readRaster(QFile& file, const char* format, const char* invalidMessage)
     return image;
 }
 
+QImage readBitmap(QFile& file)
+{
+    if (!bitmapPixelsComplete(file))
+        throw StockError(bitmapInvalid);
+    return readRaster(file, "bmp", bitmapInvalid);
+}
+
 QImage readMetafile(QFile& file)
 {
-    if (file.size() > maxMetafileBytes)
+    // Read no further than the limit: a device such as /dev/zero never ends.
+    const QByteArray bytes = file.read(maxMetafileBytes + 1);
+    if (bytes.size() > maxMetafileBytes)
         throw StockError("Metafile is not valid");
-    return Metafile::fromBytes(file.readAll()).toImage();
+    return Metafile::fromBytes(bytes).toImage();
 }
 
 } // namespace
@@ -86,9 +96,9 @@ QImage loadSkinPicture(const std::string& fileName)
         throw StockError(formatMessage("Cannot open file %s", fileName));
     switch (kind) {
     case PictureKind::Bitmap:
-        return readRaster(file, "bmp", "Bitmap image is not valid");
+        return readBitmap(file);
     case PictureKind::Icon:
-        return readRaster(file, "ico", "Icon image is not valid");
+        return readRaster(file, "ico", iconInvalid);
     case PictureKind::Metafile:
         return readMetafile(file);
     }

@@ -7,13 +7,13 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <vector>
 
 namespace stocks {
 namespace {
 
 enum Function : std::uint16_t {
-    Eof = 0x0000,
     SaveDc = 0x001E,
     CreatePalette = 0x00F7,
     SetBkMode = 0x0102,
@@ -109,8 +109,7 @@ public:
         context_.setViewportExt(QSizeF(layout.size));
     }
 
-    // Returns false at the end-of-file record.
-    bool play(std::uint16_t function, ByteView record);
+    void play(std::uint16_t function, ByteView record);
 
 private:
     void addObject(GdiObject object);
@@ -127,14 +126,11 @@ private:
 // A new object takes the lowest free slot of the table; with none free it is not created.
 void WmfPlayer::addObject(GdiObject object)
 {
-    if (object.kind == GdiObject::Kind::Empty)
-        object.kind = GdiObject::Kind::Other;
-    for (GdiObject& slot : objects_) {
-        if (slot.kind == GdiObject::Kind::Empty) {
-            slot = std::move(object);
-            return;
-        }
-    }
+    const auto free = std::find_if(objects_.begin(), objects_.end(), [](const GdiObject& slot) {
+        return slot.kind == GdiObject::Kind::Empty;
+    });
+    if (free != objects_.end())
+        *free = std::move(object);
 }
 
 void WmfPlayer::selectObject(std::uint16_t index)
@@ -170,15 +166,18 @@ void WmfPlayer::polyPolygon(ByteView record)
     const std::uint16_t* counts = nullptr;
     const char* data = nullptr;
     check(U_WMRPOLYPOLYGON_get(record.data(), &polygons, &counts, &data));
+    // libUEMF's pointers into the record are unaligned and unchecked: the counts and points
+    // are read through the view.
     const std::size_t countsAt = U_SIZE_METARECORD + 2;
-    record.require(countsAt, std::size_t{polygons} * 2);
+    const std::size_t countsSize = static_cast<std::size_t>(polygons) * 2;
+    record.require(countsAt, countsSize);
     std::vector<QPolygonF> shapes;
     shapes.reserve(polygons);
-    std::size_t at = countsAt + std::size_t{polygons} * 2;
+    std::size_t next = countsAt + countsSize;
     for (std::size_t i = 0; i < polygons; ++i) {
         const std::uint16_t count = record.u16(countsAt + i * 2);
-        shapes.push_back(pointsAt(record, at, count));
-        at += std::size_t{count} * 4;
+        shapes.push_back(pointsAt(record, next, count));
+        next += static_cast<std::size_t>(count) * 4;
     }
     context_.polyPolygon(shapes);
 }
@@ -209,15 +208,13 @@ void WmfPlayer::blit(ByteView record, std::uint16_t function)
                   QRectF(point(source), QSizeF(sourceSize.x, sourceSize.y)), rop);
 }
 
-bool WmfPlayer::play(std::uint16_t function, ByteView record)
+void WmfPlayer::play(std::uint16_t function, ByteView record)
 {
     const char* data = record.data();
     U_POINT16 p{};
     U_RECT16 r{};
     std::uint16_t mode = 0;
     switch (function) {
-    case Eof:
-        return false;
     case SaveDc:
         check(U_WMRSAVEDC_get(data));
         context_.save();
@@ -366,8 +363,8 @@ bool WmfPlayer::play(std::uint16_t function, ByteView record)
         const char* brush = nullptr;
         check(U_WMRCREATEBRUSHINDIRECT_get(data, &brush));
         const std::size_t at = U_SIZE_METARECORD;
-        addObject(brushObject(record.u16(at), colorFromRef(record.u32(at + 2)),
-                              record.u16(at + 6)));
+        addObject(
+            brushObject(record.u16(at), colorFromRef(record.u32(at + 2)), record.u16(at + 6)));
         break;
     }
     case DibCreatePatternBrush:
@@ -389,18 +386,16 @@ bool WmfPlayer::play(std::uint16_t function, ByteView record)
     default:
         break;
     }
-    return true;
 }
 
 } // namespace
 
 void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter)
 {
+    // The records end with the end-of-file record, which draws nothing.
     WmfPlayer player(layout, painter);
     for (const MetafileRecord& record : layout.records)
-        if (!player.play(static_cast<std::uint16_t>(record.type),
-                         bytes.sub(record.offset, record.size)))
-            break;
+        player.play(static_cast<std::uint16_t>(record.type), bytes.sub(record.offset, record.size));
 }
 
 } // namespace stocks

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace stocks {
@@ -86,15 +87,18 @@ TEST(MetafileReader, MapModesTurnLogicalUnitsIntoPixels)
         emf.add(U_EMRSETMAPMODE_set(mapMode)).add(extentsOrOrigin);
         return emf;
     };
-    EmfBuilder anisotropic = redSquareUnder(U_MM_ANISOTROPIC, U_EMRSETWINDOWEXTEX_set({1000, 1000}));
-    anisotropic.add(U_EMRSETVIEWPORTEXTEX_set({96, 72})).add(U_EMRRECTANGLE_set(rectl(0, 0, 500, 500)));
+    EmfBuilder anisotropic =
+        redSquareUnder(U_MM_ANISOTROPIC, U_EMRSETWINDOWEXTEX_set({1000, 1000}));
+    anisotropic.add(U_EMRSETVIEWPORTEXTEX_set({96, 72}))
+        .add(U_EMRRECTANGLE_set(rectl(0, 0, 500, 500)));
     const QImage stretched = render(anisotropic.finish());
     EXPECT_EQ(stretched.pixel(45, 33), red);
     EXPECT_EQ(stretched.pixel(50, 33), nothing);
     EXPECT_EQ(stretched.pixel(45, 38), nothing);
 
     EmfBuilder isotropic = redSquareUnder(U_MM_ISOTROPIC, U_EMRSETWINDOWEXTEX_set({1000, 1000}));
-    isotropic.add(U_EMRSETVIEWPORTEXTEX_set({96, 72})).add(U_EMRRECTANGLE_set(rectl(0, 0, 500, 500)));
+    isotropic.add(U_EMRSETVIEWPORTEXTEX_set({96, 72}))
+        .add(U_EMRRECTANGLE_set(rectl(0, 0, 500, 500)));
     const QImage square = render(isotropic.finish());
     EXPECT_EQ(square.pixel(34, 34), red);
     EXPECT_EQ(square.pixel(40, 20), nothing);
@@ -136,9 +140,11 @@ TEST(MetafileReader, EnhancedObjectsAreSelectedDeletedAndTakenFromStock)
 TEST(MetafileReader, OldStyleObjectsTakeTheLowestFreeSlot)
 {
     WmfBuilder wmf = redWmf(); // slot 0 the pen, slot 1 the red brush
-    wmf.create(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref3_set(0, 255, 0), 0)));
+    wmf.create(
+        U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref3_set(0, 255, 0), 0)));
     wmf.add(U_WMRDELETEOBJECT_set(1));
-    wmf.create(U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref3_set(0, 0, 255), 0)));
+    wmf.create(
+        U_WMRCREATEBRUSHINDIRECT_set(U_WLOGBRUSH_set(U_BS_SOLID, colorref3_set(0, 0, 255), 0)));
     wmf.add(U_WMRSELECTOBJECT_set(1)).add(U_WMRRECTANGLE_set(rect16(0, 0, 20, 20)));
     wmf.add(U_WMRSELECTOBJECT_set(2)).add(U_WMRRECTANGLE_set(rect16(20, 0, 40, 20)));
     const QImage image = render(wmf.finish());
@@ -195,6 +201,13 @@ TEST(MetafileReader, SavedStatesClippingPathsAndWorldTransforms)
     emf.add(U_EMRFILLPATH_set(rectl(70, 0, 90, 20)));
     emf.add(U_EMRSETWORLDTRANSFORM_set(xform_set(2, 0, 0, 2, 0, 0)));
     emf.add(U_EMRRECTANGLE_set(rectl(20, 15, 30, 25)));
+    emf.add(U_EMRSETWORLDTRANSFORM_set(xform_set(1, 0, 0, 1, 0, 0)));
+    // A clip region of one device rectangle, then no region at all: the clip is gone.
+    emf.addBytes(emfRecord(U_EMR_EXTSELECTCLIPRGN,
+                           {48, U_RGN_COPY, 32, 1, 1, 16, 0, 62, 10, 72, 0, 62, 10, 72}));
+    emf.add(U_EMRRECTANGLE_set(rectl(0, 62, 30, 72)));
+    emf.addBytes(emfRecord(U_EMR_EXTSELECTCLIPRGN, {0, U_RGN_COPY}));
+    emf.add(U_EMRRECTANGLE_set(rectl(80, 62, 90, 72)));
     const QImage image = render(emf.finish());
     EXPECT_EQ(image.pixel(10, 10), red) << "brush and clip come back with the saved state";
     EXPECT_EQ(image.pixel(45, 15), red);
@@ -204,6 +217,45 @@ TEST(MetafileReader, SavedStatesClippingPathsAndWorldTransforms)
     EXPECT_EQ(image.pixel(5, 55), red);
     EXPECT_EQ(image.pixel(50, 40), red) << "doubled by the world transform";
     EXPECT_EQ(image.pixel(35, 40), nothing);
+    EXPECT_EQ(image.pixel(5, 66), red) << "inside the clip region";
+    EXPECT_EQ(image.pixel(20, 66), nothing) << "outside the clip region";
+    EXPECT_EQ(image.pixel(85, 66), red) << "clip region removed";
+}
+
+TEST(MetafileReader, LinesCurvesPixelsAndHatches)
+{
+    const U_POINT16 line[] = {{10, 10}, {80, 10}};
+    const U_POINT16 curve[] = {{10, 30}, {30, 30}, {50, 30}, {80, 30}};
+    PU_EXTLOGPEN wide = extlogpen_set(U_PS_GEOMETRIC | U_PS_SOLID, 5, U_BS_SOLID,
+                                      colorref3_set(0, 0, 255), 0, 0, nullptr);
+    EmfBuilder emf({96, 72});
+    const auto pen = emf.nextHandle();
+    emf.add(U_EMREXTCREATEPEN_set(pen, nullptr, 0, nullptr, wide)).add(U_EMRSELECTOBJECT_set(pen));
+    std::free(wide);
+    emf.add(U_EMRPOLYLINE16_set(rectl(10, 10, 80, 10), 2, line));
+    emf.add(U_EMRPOLYBEZIER16_set(rectl(10, 30, 80, 30), 4, curve));
+    emf.add(U_EMRSETPIXELV_set(point32_set(5, 5), colorref3_set(0, 255, 0)));
+    const auto hatch = emf.nextHandle();
+    emf.add(U_EMRCREATEBRUSHINDIRECT_set(
+        hatch, logbrush_set(U_BS_HATCHED, colorref3_set(255, 0, 0), U_HS_CROSS)));
+    emf.add(U_EMRSELECTOBJECT_set(hatch)).add(U_EMRSELECTOBJECT_set(U_NULL_PEN));
+    emf.add(U_EMRSETBKCOLOR_set(colorref3_set(255, 255, 0)));
+    emf.add(U_EMRRECTANGLE_set(rectl(10, 40, 40, 70)));
+    emf.add(U_EMRSETBKMODE_set(U_TRANSPARENT)).add(U_EMRRECTANGLE_set(rectl(50, 40, 80, 70)));
+    const QImage image = render(emf.finish());
+    EXPECT_EQ(image.pixel(40, 12), blue) << "5 pixels wide";
+    EXPECT_EQ(image.pixel(40, 15), nothing);
+    EXPECT_EQ(image.pixel(40, 30), blue) << "a straight curve";
+    EXPECT_EQ(image.pixel(5, 5), green);
+    const auto colours = [&image](int left) {
+        std::set<QRgb> seen;
+        for (int y = 42; y < 68; ++y)
+            for (int x = left; x < left + 26; ++x)
+                seen.insert(image.pixel(x, y));
+        return seen;
+    };
+    EXPECT_EQ(colours(12), (std::set<QRgb>{red, 0xFFFFFF00})) << "opaque background";
+    EXPECT_EQ(colours(52), (std::set<QRgb>{red, nothing})) << "transparent background";
 }
 
 TEST(MetafileReader, EmbeddedBitmapsOfEveryBlitRecordDraw)
@@ -215,8 +267,8 @@ TEST(MetafileReader, EmbeddedBitmapsOfEveryBlitRecordDraw)
     const auto cbPx = static_cast<std::uint32_t>(dib.pixels.size());
     const U_XFORM identity = xform_set(1, 0, 0, 1, 0, 0);
     EmfBuilder emf = redEmf();
-    emf.add(U_EMRBITBLT_set(rectl(0, 0, 3, 3), {0, 0}, {4, 4}, {0, 0}, identity, {}, U_DIB_RGB_COLORS,
-                            U_SRCCOPY, dib.info, cbPx, dib.pixels.data()));
+    emf.add(U_EMRBITBLT_set(rectl(0, 0, 3, 3), {0, 0}, {4, 4}, {0, 0}, identity, {},
+                            U_DIB_RGB_COLORS, U_SRCCOPY, dib.info, cbPx, dib.pixels.data()));
     emf.add(U_EMRSTRETCHBLT_set(rectl(10, 0, 17, 7), {10, 0}, {8, 8}, {0, 0}, {4, 4}, identity, {},
                                 U_DIB_RGB_COLORS, U_SRCCOPY, dib.info, cbPx, dib.pixels.data()));
     emf.add(U_EMRBITBLT_set(rectl(30, 0, 39, 9), {30, 0}, {10, 10}, {0, 0}, identity, {},
@@ -224,6 +276,13 @@ TEST(MetafileReader, EmbeddedBitmapsOfEveryBlitRecordDraw)
     emf.add(U_EMRSTRETCHDIBITS_set(rectl(50, 0, 53, 3), {50, 0}, {4, 4}, {0, 0}, {4, 4},
                                    U_DIB_RGB_COLORS, U_SRCCOPY, topDown.info, cbPx,
                                    topDown.pixels.data()));
+    QByteArray png = samples::encoded(samples::filled({4, 4}, Qt::blue), "png");
+    PU_BITMAPINFO pngInfo =
+        bitmapinfo_set(bitmapinfoheader_set(4, 4, 1, 0, U_BI_PNG, png.size(), 0, 0, 0, 0), nullptr);
+    emf.add(U_EMRSTRETCHDIBITS_set(rectl(60, 0, 63, 3), {60, 0}, {4, 4}, {0, 0}, {4, 4},
+                                   U_DIB_RGB_COLORS, U_SRCCOPY, pngInfo,
+                                   static_cast<std::uint32_t>(png.size()), png.data()));
+    std::free(pngInfo);
     const QImage enhanced = render(emf.finish());
     EXPECT_EQ(enhanced.pixel(1, 0), magenta);
     EXPECT_EQ(enhanced.pixel(1, 3), cyan);
@@ -232,9 +291,11 @@ TEST(MetafileReader, EmbeddedBitmapsOfEveryBlitRecordDraw)
     EXPECT_EQ(enhanced.pixel(35, 5), red) << "pattern copy with the brush";
     EXPECT_EQ(enhanced.pixel(51, 0), magenta) << "top-down bitmap";
     EXPECT_EQ(enhanced.pixel(51, 3), cyan);
+    EXPECT_EQ(enhanced.pixel(61, 1), blue) << "PNG bitmap";
 
     WmfBuilder wmf = redWmf();
-    wmf.add(U_WMRDIBBITBLT_set({0, 0}, {4, 4}, {0, 0}, U_SRCCOPY, dib.info, cbPx, dib.pixels.data()));
+    wmf.add(
+        U_WMRDIBBITBLT_set({0, 0}, {4, 4}, {0, 0}, U_SRCCOPY, dib.info, cbPx, dib.pixels.data()));
     wmf.add(U_WMRDIBSTRETCHBLT_set({10, 0}, {8, 8}, {0, 0}, {4, 4}, U_SRCCOPY, dib.info, cbPx,
                                    dib.pixels.data()));
     wmf.add(U_WMRPATBLT_set({30, 0}, {10, 10}, U_PATCOPY));
@@ -265,8 +326,10 @@ TEST(MetafileReader, PaintDrawsAtThePainterOriginAndLeavesThePainterAsItWas)
 
 TEST(MetafileReader, UnknownWellFormedRecordsAreSkipped)
 {
+    // libUEMF has no layout for SETTEXTJUSTIFICATION and would ask it to be 2048 bytes long.
     EmfBuilder emf = redEmf();
-    emf.addBytes(emfRecord(200, {1, 2})).add(U_EMRRECTANGLE_set(rectl(0, 0, 20, 20)));
+    emf.addBytes(emfRecord(U_EMR_SETTEXTJUSTIFICATION, {0, 0})).addBytes(emfRecord(200, {1, 2}));
+    emf.add(U_EMRRECTANGLE_set(rectl(0, 0, 20, 20)));
     EXPECT_EQ(render(emf.finish()).pixel(10, 10), red);
     WmfBuilder wmf = redWmf();
     wmf.addBytes(wmfRecord(0x0999, {1, 2, 3})).add(U_WMRRECTANGLE_set(rect16(0, 0, 20, 20)));

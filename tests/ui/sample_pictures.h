@@ -72,8 +72,7 @@ struct Dib {
 
 /// A DIB whose top half is one colour and bottom half another, its rows stored bottom-up
 /// unless topDown.
-inline void makeTwoColourDib(Dib& dib, QSize size, QColor top, QColor bottom,
-                             bool topDown = false)
+inline void makeTwoColourDib(Dib& dib, QSize size, QColor top, QColor bottom, bool topDown = false)
 {
     const int height = topDown ? -size.height() : size.height();
     const U_BITMAPINFOHEADER header =
@@ -132,6 +131,9 @@ public:
         return *this;
     }
 
+    /// A new object slot, for records made by hand.
+    std::uint32_t nextHandle() { return handles_++; }
+
     /// Creates a solid brush or a pen in a new object slot and selects it.
     EmfBuilder& selectBrush(QColor colour)
     {
@@ -140,8 +142,8 @@ public:
     }
     EmfBuilder& selectPen(QColor colour, int width)
     {
-        add(U_EMRCREATEPEN_set(handles_, logpen_set(U_PS_SOLID, point32_set(width, 0),
-                                                    colorRef(colour))));
+        add(U_EMRCREATEPEN_set(handles_,
+                               logpen_set(U_PS_SOLID, point32_set(width, 0), colorRef(colour))));
         return add(U_EMRSELECTOBJECT_set(handles_++));
     }
 
@@ -184,8 +186,9 @@ public:
             appendU32(bytes_, 0);
             std::uint16_t checksum = 0;
             for (int i = 0; i < 20; i += 2)
-                checksum ^= static_cast<std::uint16_t>(static_cast<unsigned char>(bytes_[i]) |
-                                                       static_cast<unsigned char>(bytes_[i + 1]) << 8);
+                checksum ^=
+                    static_cast<std::uint16_t>(static_cast<unsigned char>(bytes_[i]) |
+                                               static_cast<unsigned char>(bytes_[i + 1]) << 8);
             appendU16(bytes_, checksum);
         }
         headerAt_ = bytes_.size();
@@ -290,10 +293,10 @@ inline QByteArray sampleEmf()
         .selectPen(Qt::black, 3)
         .add(U_EMRMOVETOEX_set(point32_set(50, 45)))
         .add(U_EMRLINETO_set(point32_set(90, 45)))
-        .add(U_EMRSTRETCHDIBITS_set(rectl(60, 50, 79, 65), point32_set(60, 50),
-                                    point32_set(20, 16), point32_set(0, 0), point32_set(4, 4),
-                                    U_DIB_RGB_COLORS, U_SRCCOPY, dib.info,
-                                    static_cast<uint32_t>(dib.pixels.size()), dib.pixels.data()));
+        .add(U_EMRSTRETCHDIBITS_set(rectl(60, 50, 79, 65), point32_set(60, 50), point32_set(20, 16),
+                                    point32_set(0, 0), point32_set(4, 4), U_DIB_RGB_COLORS,
+                                    U_SRCCOPY, dib.info, static_cast<uint32_t>(dib.pixels.size()),
+                                    dib.pixels.data()));
     return emf.finish();
 }
 
@@ -342,9 +345,10 @@ inline QByteArray manyShapesEmf(int count, int size)
         } else if (i % 3 == 1) {
             emf.add(U_EMRELLIPSE_set(rectl(x, y, x + 30, y + 20)));
         } else {
-            const U_POINT16 triangle[] = {{static_cast<int16_t>(x), static_cast<int16_t>(y + 20)},
-                                          {static_cast<int16_t>(x + 30), static_cast<int16_t>(y + 20)},
-                                          {static_cast<int16_t>(x + 15), static_cast<int16_t>(y)}};
+            const U_POINT16 triangle[] = {
+                {static_cast<int16_t>(x), static_cast<int16_t>(y + 20)},
+                {static_cast<int16_t>(x + 30), static_cast<int16_t>(y + 20)},
+                {static_cast<int16_t>(x + 15), static_cast<int16_t>(y)}};
             emf.add(U_EMRPOLYGON16_set(rectl(x, y, x + 30, y + 20), 3, triangle));
         }
         emf.add(U_EMRSELECTOBJECT_set(U_WHITE_BRUSH));

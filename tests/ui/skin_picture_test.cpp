@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace stocks {
@@ -165,12 +166,15 @@ TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
     for (const auto& [extension, valid] : kinds) {
         const std::string expected = messages.at(extension);
         QByteArray noise(4096, '\0');
-        for (char& byte : noise)
-            byte = static_cast<char>(random());
+        std::generate(noise.begin(), noise.end(),
+                      [&random] { return static_cast<char>(random()); });
         EXPECT_EQ(errorOf(write("empty." + extension, {})), expected);
         EXPECT_EQ(errorOf(write("half." + extension, valid.left(valid.size() / 2))), expected);
         EXPECT_EQ(errorOf(write("header." + extension, valid.left(20))), expected);
         EXPECT_EQ(errorOf(write("noise." + extension, noise)), expected);
+        // A device that never ends, such as a link to /dev/zero, is read only so far.
+        ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath("endless." + extension)));
+        EXPECT_EQ(errorOf(path("endless." + extension)), expected);
     }
 }
 
