@@ -31,7 +31,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListBox1);
 
-    connect(ListBox1, &QListWidget::currentRowChanged, this, &TForm2::ListBox1Click);
+    // The list's click: the user chose a line, with the mouse or the keyboard. The current
+    // row alone also moves without any choice, when the list takes the focus.
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm2::ListBox1Click);
 }
 
 TForm2::~TForm2() = default;
@@ -53,9 +55,10 @@ void TForm2::ListBox1Click()
     stocks::runHandler([this] {
         if (!stocks::prompts().confirmLineDeletion())
             return;
-        const int row = ListBox1->currentRow();
-        if (row < 0 || !page_)
+        const QList<QListWidgetItem*> chosen = ListBox1->selectedItems();
+        if (chosen.isEmpty() || !page_)
             return;
+        const int row = ListBox1->row(chosen.constFirst());
         const QSignalBlocker quiet(ListBox1);
         page_->remove(static_cast<std::size_t>(row));
         ListBox1->setCurrentRow(-1);

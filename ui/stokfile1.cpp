@@ -132,6 +132,9 @@ void TForm1::createControls()
     setTextColour(oldref, white);
     oldref->setAutoFillBackground(true);
     oldref->adjustSize();
+    // It only holds the written refresh minutes; the faces standing in for the designed one
+    // are wide enough to reach into the sign, so it is kept out of sight altogether.
+    oldref->hide();
 
     look = makeLabel(client, "look", QStringLiteral("Look now"), {8, 56, 73, 13}, linkFont);
     setTextColour(look, red);

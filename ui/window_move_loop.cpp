@@ -1,6 +1,5 @@
 #include "ui/window_move_loop.h"
 
-#include <QCursor>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -11,29 +10,31 @@
 namespace stocks {
 namespace {
 
-/// Follows the mouse from where the press happened; Esc puts the window back.
+/// Keeps the window where the press put it relative to the mouse; Esc puts it back.
 class MoveTracker final : public QObject {
 public:
     MoveTracker(QWidget& window, QEventLoop& loop)
-        : window_(window), loop_(loop), startCursor_(QCursor::pos()), startWindow_(window.pos())
+        : window_(window), loop_(loop), startWindow_(window.pos())
     {}
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
+        if (ended_)
+            return false;
         switch (event->type()) {
-        case QEvent::MouseMove: {
-            const auto* mouse = static_cast<QMouseEvent*>(event);
-            window_.move(startWindow_ + mouse->globalPosition().toPoint() - startCursor_);
+        case QEvent::MouseMove:
+            follow(*static_cast<QMouseEvent*>(event));
             return true;
-        }
         case QEvent::MouseButtonRelease:
-            loop_.quit();
-            return true;
+            follow(*static_cast<QMouseEvent*>(event));
+            end();
+            // Delivered on, so that the widget that took the press also sees its end.
+            return false;
         case QEvent::KeyPress:
             if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
                 window_.move(startWindow_);
-                loop_.quit();
+                end();
             }
             return true;
         case QEvent::MouseButtonPress:
@@ -45,10 +46,25 @@ protected:
     }
 
 private:
+    void end()
+    {
+        ended_ = true;
+        loop_.quit();
+    }
+
+    // Measured from the press itself, not from where the cursor is when the loop starts:
+    // on X11 the pointer may already have travelled on by then.
+    void follow(const QMouseEvent& mouse)
+    {
+        const QEventPoint& point = mouse.points().constFirst();
+        window_.move(startWindow_ +
+                     (point.globalPosition() - point.globalPressPosition()).toPoint());
+    }
+
     QWidget& window_;
     QEventLoop& loop_;
-    QPoint startCursor_;
     QPoint startWindow_;
+    bool ended_ = false;
 };
 
 } // namespace
@@ -60,11 +76,9 @@ void runWindowMoveLoop(QWidget& window)
     QEventLoop loop;
     MoveTracker tracker(window, loop);
     qApp->installEventFilter(&tracker);
-    window.grabMouse();
     window.grabKeyboard();
     loop.exec();
     window.releaseKeyboard();
-    window.releaseMouse();
     qApp->removeEventFilter(&tracker);
 }
 

@@ -85,6 +85,7 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemWithTheirTextsHintsAndFonts)
     EXPECT_EQ(w.oldref->parentWidget(), w.clientArea);
     EXPECT_EQ(w.oldref->pos(), QPoint(8, 96));
     EXPECT_EQ(w.oldref->text(), "10");
+    EXPECT_TRUE(w.oldref->isHidden());
     EXPECT_EQ(w.oldref->font().pixelSize(), 13);
     EXPECT_TRUE(w.oldref->font().bold());
     EXPECT_TRUE(w.oldref->toolTip().isEmpty());

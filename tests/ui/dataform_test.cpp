@@ -1,0 +1,284 @@
+#include "ui/dataform.h"
+
+#include "tests/ui/qt_printers.h"
+#include "ui/prompts.h"
+#include "ui/stokfile1.h"
+#include "ui/text_codec.h"
+#include "ui/up_down.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace stocks {
+namespace {
+
+class FakePrompts final : public Prompts {
+public:
+    std::optional<QString> askBrokerAddress() override
+    {
+        ADD_FAILURE() << "unexpected broker question";
+        return std::nullopt;
+    }
+    std::optional<QString> askSkinFile(const QString&) override
+    {
+        ADD_FAILURE() << "unexpected skin dialog";
+        return std::nullopt;
+    }
+    bool confirmLineDeletion() override
+    {
+        ++questions;
+        return answerYes;
+    }
+    void showError(const QString& text) override { ADD_FAILURE() << text.toStdString(); }
+
+    bool answerYes = false;
+    int questions = 0;
+};
+
+std::vector<std::string> itemsOf(const QListWidget& list)
+{
+    std::vector<std::string> items;
+    for (int row = 0; row < list.count(); ++row)
+        items.push_back(fromQt(list.item(row)->text()));
+    return items;
+}
+
+QByteArray bytesOf(const std::filesystem::path& file)
+{
+    QFile in(QString::fromStdString(file.string()));
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
+}
+
+class DataFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder_.isValid());
+        const std::filesystem::path dir = folder_.path().toStdString();
+        files_ = {dir / "stocks.INI", dir / "MorvaneStocks.html"};
+        quitOnLastClosed_ = QGuiApplication::quitOnLastWindowClosed();
+        QGuiApplication::setQuitOnLastWindowClosed(false);
+        previousPrompts_ = setPrompts(&prompts_);
+
+        form1_ = std::make_unique<TForm1>(files_);
+        form1_->show();
+        form2_ = std::make_unique<TForm2>();
+        previousForm2_ = Form2;
+        Form2 = form2_.get();
+    }
+
+    void TearDown() override
+    {
+        Form2 = previousForm2_;
+        form2_.reset();
+        form1_.reset();
+        setPrompts(previousPrompts_);
+        QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed_);
+    }
+
+    void addStock(const QString& symbol, const QString& note)
+    {
+        form1_->Stock->setText(symbol);
+        form1_->price->setText(note);
+        QTest::mouseClick(form1_->add, Qt::LeftButton);
+    }
+
+    void clickRow(int row)
+    {
+        QListWidget& list = *form2_->ListBox1;
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                          list.visualItemRect(list.item(row)).center());
+    }
+
+    std::vector<std::string> pageLines() const { return itemsOf(*form1_->ListBox1); }
+    std::vector<std::string> dataLines() const { return itemsOf(*form2_->ListBox1); }
+
+    FakePrompts prompts_;
+    ProgramFiles files_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm2> form2_;
+
+private:
+    QTemporaryDir folder_;
+    bool quitOnLastClosed_ = true;
+    Prompts* previousPrompts_ = nullptr;
+    TForm2* previousForm2_ = nullptr;
+};
+
+TEST_F(DataFormTest, WindowIsAPlainHiddenListThatFillsItsClientArea)
+{
+    TForm2& form = *form2_;
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Morvane Stocks Data List"));
+    EXPECT_TRUE(form.isWindow());
+    EXPECT_TRUE(form.isHidden());
+    // 658 x 268 outside with a 4-pixel frame and a 19-pixel caption bar.
+    EXPECT_EQ(form.pos(), QPoint(282, 358));
+    EXPECT_EQ(form.size(), QSize(650, 241));
+    EXPECT_EQ(form.font().pixelSize(), 11);
+
+    QListWidget& list = *form.ListBox1;
+    EXPECT_EQ(list.font().families().value(0), QStringLiteral("Verdana"));
+    EXPECT_EQ(list.font().pixelSize(), 11);
+    EXPECT_FALSE(list.font().bold());
+    EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_FALSE(list.isSortingEnabled());
+    EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_EQ(list.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+
+    form1_->DatClick();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    EXPECT_EQ(list.geometry(), form.rect());
+    EXPECT_EQ(list.sizeHintForRow(0), 13);
+    form.resize(300, 120);
+    EXPECT_EQ(list.geometry(), QRect(0, 0, 300, 120));
+}
+
+TEST_F(DataFormTest, EveryOpeningShowsAFreshCopyOfThePageList)
+{
+    ASSERT_EQ(pageLines().size(), 5u) << "a first run's seeded page";
+    form1_->DatClick();
+    EXPECT_TRUE(form2_->isVisible());
+    EXPECT_EQ(dataLines(), pageLines());
+
+    // Closing only hides the window; the next opening shows the list as it is then.
+    QPointer<TForm2> window(form2_.get());
+    EXPECT_TRUE(form2_->close());
+    EXPECT_FALSE(window.isNull());
+    EXPECT_TRUE(form2_->isHidden());
+    EXPECT_TRUE(form1_->isVisible());
+
+    addStock(QStringLiteral("IBM"), QStringLiteral("95"));
+    ASSERT_EQ(pageLines().size(), 6u);
+    form1_->DatClick();
+    EXPECT_TRUE(form2_->isVisible());
+    EXPECT_EQ(dataLines(), pageLines());
+    EXPECT_EQ(form2_->ListBox1->currentRow(), -1);
+}
+
+TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
+{
+    addStock(QStringLiteral("IBM"), QStringLiteral("95"));
+    addStock(QStringLiteral("MSFT"), QStringLiteral("30"));
+    const std::vector<std::string> before = pageLines();
+    ASSERT_EQ(before.size(), 7u);
+    const QByteArray pageOnDisk = bytesOf(files_.defaultPageFile);
+    const QByteArray backupOnDisk =
+        bytesOf(files_.defaultPageFile.parent_path() / "MorvaneStocks.BAK");
+    const QByteArray settingsOnDisk = bytesOf(files_.settingsFile);
+
+    form1_->DatClick();
+    prompts_.answerYes = true;
+    const int ibmRow = 1;
+    ASSERT_NE(before[ibmRow].find("IBM"), std::string::npos);
+    clickRow(ibmRow);
+
+    EXPECT_EQ(prompts_.questions, 1);
+    std::vector<std::string> expected = before;
+    expected.erase(expected.begin() + ibmRow);
+    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(dataLines(), expected);
+    // The line that moved up under the mouse is not left looking chosen.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(form2_->ListBox1->currentRow(), -1);
+    EXPECT_TRUE(form2_->ListBox1->selectedItems().isEmpty());
+
+    // A fixed line goes just as well.
+    clickRow(0);
+    EXPECT_EQ(prompts_.questions, 2);
+    expected.erase(expected.begin());
+    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(dataLines(), expected);
+
+    EXPECT_EQ(bytesOf(files_.defaultPageFile), pageOnDisk);
+    EXPECT_EQ(bytesOf(files_.defaultPageFile.parent_path() / "MorvaneStocks.BAK"), backupOnDisk);
+    EXPECT_EQ(bytesOf(files_.settingsFile), settingsOnDisk);
+    EXPECT_EQ(form1_->ref->text(), QStringLiteral("10"));
+}
+
+TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
+{
+    form1_->DatClick();
+    const std::vector<std::string> before = pageLines();
+    prompts_.answerYes = false;
+
+    clickRow(2);
+    EXPECT_EQ(prompts_.questions, 1);
+    EXPECT_EQ(form2_->ListBox1->currentRow(), 2);
+    EXPECT_EQ(pageLines(), before);
+    EXPECT_EQ(dataLines(), before);
+
+    // Stepping with the arrow keys asks at every step.
+    form2_->ListBox1->setFocus();
+    QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
+    QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
+    EXPECT_EQ(prompts_.questions, 3);
+    EXPECT_EQ(form2_->ListBox1->currentRow(), 4);
+    EXPECT_EQ(pageLines(), before);
+
+    // A click that leaves no line selected asks too, and on Yes deletes nothing.
+    prompts_.answerYes = true;
+    QListWidget& list = *form2_->ListBox1;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list.visualItemRect(list.item(4)).center());
+    EXPECT_EQ(prompts_.questions, 4);
+    EXPECT_TRUE(list.selectedItems().isEmpty());
+    EXPECT_EQ(pageLines(), before);
+    EXPECT_EQ(dataLines(), before);
+}
+
+TEST_F(DataFormTest, OpeningAndFocusingTheListAsksNothing)
+{
+    form1_->DatClick();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form2_.get()));
+    QApplication::setActiveWindow(form2_.get());
+    form2_->ListBox1->setFocus(Qt::ActiveWindowFocusReason);
+    ASSERT_TRUE(form2_->ListBox1->hasFocus());
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(prompts_.questions, 0);
+    EXPECT_EQ(dataLines(), pageLines());
+    EXPECT_EQ(pageLines().size(), 5u);
+}
+
+TEST_F(DataFormTest, DeletionKeepsEditsMadeInTheMainWindowWhileTheListWasOpen)
+{
+    form1_->DatClick();
+    addStock(QStringLiteral("IBM"), QStringLiteral("95"));
+    form1_->UpDown1->step(1);
+    const std::vector<std::string> edited = pageLines();
+    ASSERT_EQ(dataLines(), edited);
+
+    prompts_.answerYes = true;
+    const int last = static_cast<int>(edited.size()) - 1;
+    clickRow(last);
+
+    std::vector<std::string> expected = edited;
+    expected.pop_back();
+    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(dataLines(), expected);
+    const auto holds = [&expected](const char* text) {
+        return std::any_of(expected.begin(), expected.end(), [text](const std::string& line) {
+            return line.find(text) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(holds("IBM"));
+    EXPECT_TRUE(holds("HTTP-EQUIV=\"refresh\""));
+}
+
+} // namespace
+} // namespace stocks

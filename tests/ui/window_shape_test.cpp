@@ -1,0 +1,170 @@
+#include "ui/window_shape.h"
+
+#include "core/dollar_outline.h"
+#include "platform/system_metrics.h"
+#include "tests/ui/qt_printers.h"
+#include "ui/click_label.h"
+#include "ui/stokfile1.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRegion>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <vector>
+
+namespace stocks {
+namespace {
+
+using platform::SystemMetric;
+
+class WindowShapeTest : public ::testing::Test {
+protected:
+    void TearDown() override { platform::resetSystemMetrics(); }
+
+    static QRegion shapeOfPlainWindow(bool keepCaptionBand)
+    {
+        QWidget window;
+        window.resize(146, 235);
+        ApplyWindowShape(&window, keepCaptionBand);
+        return window.mask();
+    }
+};
+
+// Window points with the classic metrics: the client area starts at (4, 23).
+QPoint windowPoint(int clientX, int clientY)
+{
+    return {clientX + 4, clientY + 23};
+}
+
+std::int64_t pixelCount(const QRegion& region)
+{
+    return std::accumulate(region.begin(), region.end(), std::int64_t{0},
+                           [](std::int64_t sum, const QRect& rect) {
+                               return sum + static_cast<std::int64_t>(rect.width()) * rect.height();
+                           });
+}
+
+TEST_F(WindowShapeTest, KeepsTheDollarSignAndCutsAwayItsSurroundings)
+{
+    const QRegion shape = shapeOfPlainWindow(false);
+
+    EXPECT_TRUE(shape.contains(windowPoint(30, 60))) << "upper bowl";
+    EXPECT_TRUE(shape.contains(windowPoint(105, 150))) << "lower bowl";
+    EXPECT_TRUE(shape.contains(windowPoint(68, 5))) << "top of the bar";
+    EXPECT_TRUE(shape.contains(windowPoint(68, 100))) << "middle of the bar";
+    EXPECT_TRUE(shape.contains(windowPoint(68, 198))) << "foot of the bar";
+    EXPECT_TRUE(shape.contains(windowPoint(120, 50))) << "upper hook";
+    EXPECT_TRUE(shape.contains(windowPoint(10, 140))) << "lower hook";
+
+    EXPECT_FALSE(shape.contains(windowPoint(100, 75))) << "upper-right mouth";
+    EXPECT_FALSE(shape.contains(windowPoint(30, 112))) << "lower-left mouth";
+    EXPECT_FALSE(shape.contains(windowPoint(40, 195))) << "left of the bar's foot";
+    EXPECT_FALSE(shape.contains(windowPoint(95, 195))) << "right of the bar's foot";
+    EXPECT_FALSE(shape.contains(windowPoint(68, 1))) << "above the bar";
+    for (const QPoint corner :
+         {QPoint(0, 0), QPoint(145, 0), QPoint(0, 234), QPoint(145, 234), windowPoint(0, 0),
+          windowPoint(137, 0), windowPoint(0, 207), windowPoint(137, 207)})
+        EXPECT_FALSE(shape.contains(corner)) << corner.x() << "," << corner.y();
+
+    // Nothing of the frame or caption bar is left.
+    EXPECT_TRUE(shape.intersected(QRect(0, 0, 146, 23)).isEmpty());
+    EXPECT_TRUE(shape.intersected(QRect(0, 0, 4, 235)).isEmpty());
+    EXPECT_TRUE(shape.intersected(QRect(142, 0, 4, 235)).isEmpty());
+    EXPECT_EQ(shape.boundingRect(), QRect(QPoint(6, 25), QPoint(137, 223)));
+}
+
+TEST_F(WindowShapeTest, FollowsTheOutlineVertexForVertex)
+{
+    const QRegion shape = shapeOfPlainWindow(false);
+
+    // Vertex 0, window (7, 158), is the corner where the lower hook's left edge steps from
+    // x = 6 below it to x = 7 above it.
+    EXPECT_TRUE(shape.contains(QPoint(7, 158)));
+    EXPECT_TRUE(shape.contains(QPoint(6, 158)));
+    EXPECT_FALSE(shape.contains(QPoint(5, 158)));
+    EXPECT_TRUE(shape.contains(QPoint(7, 157)));
+    EXPECT_FALSE(shape.contains(QPoint(6, 157)));
+
+    // The region and the outline agree on every pixel whose centre is clear of the edges.
+    int disagreements = 0;
+    for (int y = 0; y < 235; ++y) {
+        for (int x = 0; x < 146; ++x) {
+            const double clientX = x - 4 + 0.5;
+            const double clientY = y - 23 + 0.5;
+            const bool nearEdge =
+                outlineContains(clientX - 1, clientY) != outlineContains(clientX + 1, clientY) ||
+                outlineContains(clientX, clientY - 1) != outlineContains(clientX, clientY + 1);
+            if (!nearEdge && shape.contains(QPoint(x, y)) != outlineContains(clientX, clientY))
+                ++disagreements;
+        }
+    }
+    EXPECT_EQ(disagreements, 0);
+
+    // Polygon fill rules differ only along the edges: the area stays close to 17,745 pixels.
+    EXPECT_NEAR(static_cast<double>(pixelCount(shape)), 17745.0, 17745.0 * 0.02);
+}
+
+TEST_F(WindowShapeTest, CaptionBandIsAddedOnlyWhenAskedFor)
+{
+    const QRegion outline = shapeOfPlainWindow(false);
+    const QRegion withBand = shapeOfPlainWindow(true);
+
+    const QRegion band(0, 0, 146, 23);
+    EXPECT_EQ(withBand.intersected(QRect(0, 0, 146, 23)), band);
+    EXPECT_EQ(withBand.subtracted(band), outline);
+    EXPECT_TRUE(withBand.contains(QPoint(0, 0)));
+    EXPECT_TRUE(withBand.contains(QPoint(145, 22)));
+    EXPECT_FALSE(withBand.contains(QPoint(0, 23)));
+}
+
+TEST_F(WindowShapeTest, LargerFrameAndCaptionMoveTheOutlineByTheSameAmounts)
+{
+    const QRegion classic = shapeOfPlainWindow(false);
+    EXPECT_EQ(clientOffset().left, 4);
+    EXPECT_EQ(clientOffset().top, 23);
+
+    platform::overrideSystemMetric(SystemMetric::CxFrame, 9);
+    platform::overrideSystemMetric(SystemMetric::CyCaption, 30);
+    platform::overrideSystemMetric(SystemMetric::CyFrame, 6);
+    EXPECT_EQ(clientOffset().left, 9);
+    EXPECT_EQ(clientOffset().top, 36);
+
+    QWidget window;
+    window.resize(2 * 9 + 138, 36 + 208 + 6);
+    ApplyWindowShape(&window, true);
+    const QRegion moved = window.mask();
+
+    EXPECT_EQ(moved.subtracted(QRegion(0, 0, 156, 36)), classic.translated(5, 13));
+    EXPECT_EQ(moved.intersected(QRect(0, 0, 156, 36)), QRegion(0, 0, 156, 36));
+    EXPECT_TRUE(moved.contains(QPoint(3 + 9, 135 + 36)));
+}
+
+TEST_F(WindowShapeTest, MainWindowWearsTheShapeFromItsFirstMoment)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const std::filesystem::path dir = folder.path().toStdString();
+    TForm1 form({dir / "stocks.INI", dir / "MorvaneStocks.html"});
+
+    EXPECT_EQ(form.size(), QSize(146, 235));
+    EXPECT_EQ(form.mask(), shapeOfPlainWindow(false));
+    // The controls on the sign lie inside it; the hidden ones outside.
+    const auto centreOf = [&form](const QWidget* control) {
+        return control->mapTo(&form, control->rect().center());
+    };
+    const std::vector<const QWidget*> onTheSign = {form.Stock, form.price, form.add, form.rem,
+                                                   form.ref,   form.xout,  form.Dat, form.Brok};
+    for (const QWidget* control : onTheSign)
+        EXPECT_TRUE(form.mask().contains(centreOf(control))) << control->objectName().toStdString();
+    EXPECT_FALSE(
+        form.mask().intersects(QRect(form.ListBox1->mapTo(&form, QPoint(0, 0)), QSize(25, 17))));
+}
+
+} // namespace
+} // namespace stocks

@@ -1,0 +1,168 @@
+# shellcheck shell=bash
+# Steps shared by the real-window tests; sourced by them, never run on its own.
+# Each test runs on its own X display (xvfb-run, no window manager, white root window)
+# with a copy of the program in a fresh folder, so its settings and page files start empty.
+set -euo pipefail
+
+[ $# -eq 1 ] || { echo "usage: $0 PROGRAM" >&2; exit 2; }
+[ -n "${DISPLAY:-}" ] || { echo "$0: no X display; run it under xvfb-run" >&2; exit 2; }
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+skin="$here/../../resources/skin.bmp"
+work=$(mktemp -d)
+pid=""
+window=""
+cp "$1" "$work/stocks"
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR="$work/runtime"
+export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
+# The client area starts this far into the window (frame 4, caption bar 19 + frame 4).
+frameLeft=4
+frameTop=23
+
+finish() {
+    local status=$?
+    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    if [ "$status" -eq 0 ]; then
+        rm -rf "$work"
+    else
+        echo "Files and screenshots left in $work" >&2
+    fi
+}
+trap finish EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "--- program output ---" >&2
+        cat "$work/program.log" >&2
+    fi
+    exit 1
+}
+
+# Runs a command until it succeeds; gives up after the given number of seconds.
+poll() {
+    local seconds=$1
+    shift
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        [ "$SECONDS" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+start_program() {
+    "$work/stocks" >>"$work/program.log" 2>&1 &
+    pid=$!
+    poll 60 find_window || fail "the window \"Morvane Stocks\" did not appear"
+}
+
+find_window() {
+    kill -0 "$pid" 2>/dev/null || fail "the program ended early"
+    local found
+    found=$(xdotool search --onlyvisible --name '^Morvane Stocks$' 2>/dev/null || true)
+    [ -n "$found" ] || return 1
+    [ "$(wc -l <<<"$found")" -eq 1 ] || fail "more than one window: $found"
+    window=$found
+}
+
+# Sets X, Y, WIDTH and HEIGHT to the window's outer geometry.
+read_geometry() {
+    X="" Y="" WIDTH="" HEIGHT=""
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+}
+
+window_at() {
+    read_geometry
+    [ "$X,$Y" = "$1,$2" ]
+}
+
+expect_window_at() {
+    poll 60 window_at "$1" "$2" || fail "the window is at $X,$Y, expected $1,$2"
+    [ "$WIDTH"x"$HEIGHT" = 146x235 ] || fail "the window is ${WIDTH}x$HEIGHT, expected 146x235"
+}
+
+# Prints "r,g,b" for each point (x y pairs) of a picture file, one line per point.
+pixels() {
+    local file=$1
+    shift
+    local format=""
+    while [ $# -gt 0 ]; do
+        local p="p{$1,$2}"
+        format+="%[fx:round(255*$p.r)],%[fx:round(255*$p.g)],%[fx:round(255*$p.b)]\\n"
+        shift 2
+    done
+    /usr/bin/convert "$file" -format "$format" info:
+}
+
+# Client points on the sign that no control covers, and points outside the outline: both
+# mouths, beside the bar's foot, above the bar and the corners of the client area.
+insidePoints=(20 140 25 80 15 70 68 75 70 20 120 50 105 160 128 120 60 183)
+outsidePoints=(100 75 30 112 40 195 95 195 68 0 0 0 137 0 0 207 137 207)
+
+# Compares a screenshot with the skin picture: the sign shows the skin, pixel for pixel,
+# where the window sits; around it the white root window shows.
+sign_shown_at() {
+    local left=$1 top=$2 shot="$work/screen.png"
+    import -window root "$shot" 2>/dev/null || return 1
+    local screenPoints=() i
+    for ((i = 0; i < ${#insidePoints[@]}; i += 2)); do
+        screenPoints+=($((left + frameLeft + insidePoints[i])) $((top + frameTop + insidePoints[i + 1])))
+    done
+    for ((i = 0; i < ${#outsidePoints[@]}; i += 2)); do
+        screenPoints+=($((left + frameLeft + outsidePoints[i])) $((top + frameTop + outsidePoints[i + 1])))
+    done
+    screenPoints+=("$left" "$top" $((left + 145)) "$top" "$left" $((top + 234)) $((left + 145)) $((top + 234)))
+
+    mapfile -t seen < <(pixels "$shot" "${screenPoints[@]}")
+    mapfile -t skinColours < <(pixels "$skin" "${insidePoints[@]}")
+    mismatches=""
+    local n=0
+    for ((i = 0; i < ${#insidePoints[@]}; i += 2, n++)); do
+        [ "${skinColours[n]}" != 255,255,255 ] || fail "client point ${insidePoints[i]},${insidePoints[i + 1]} is white in the skin"
+        [ "${seen[n]}" = "${skinColours[n]}" ] ||
+            mismatches+=" inside ${insidePoints[i]},${insidePoints[i + 1]}: ${seen[n]} not ${skinColours[n]};"
+    done
+    for ((i = 0; i < ${#outsidePoints[@]}; i += 2, n++)); do
+        [ "${seen[n]}" = 255,255,255 ] ||
+            mismatches+=" outside ${outsidePoints[i]},${outsidePoints[i + 1]}: ${seen[n]};"
+    done
+    for corner in top-left top-right bottom-left bottom-right; do
+        [ "${seen[n]}" = 255,255,255 ] || mismatches+=" window corner $corner: ${seen[n]};"
+        n=$((n + 1))
+    done
+    [ -z "$mismatches" ]
+}
+
+expect_sign_at() {
+    poll 60 sign_shown_at "$1" "$2" || fail "the screen does not show the sign at $1,$2:$mismatches"
+}
+
+# The X window under a screen point, as the pointer finds it there.
+window_under() {
+    xdotool mousemove "$1" "$2"
+    local WINDOW
+    eval "$(xdotool getmouselocation --shell | grep '^WINDOW=')"
+    echo "$WINDOW"
+}
+
+# Clicks "X" (client 107,44, 12 x 16) and waits for the program to end by itself.
+close_through_x() {
+    read_geometry
+    xdotool mousemove $((X + frameLeft + 113)) $((Y + frameTop + 52)) click 1
+    poll 60 program_ended || fail "the program did not end after a click on X"
+    local status=0
+    wait "$pid" || status=$?
+    pid=""
+    [ "$status" -eq 0 ] || fail "the program ended with status $status"
+}
+
+program_ended() {
+    ! kill -0 "$pid" 2>/dev/null
+}
+
+# The settings file's lines without line ends and blank lines.
+settings_lines() {
+    tr -d '\r' <"$work/stocks.INI" | grep -v '^$'
+}
