@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <string>
 
-namespace stocks
-{
-namespace
-{
+namespace stocks {
+namespace {
 
 std::size_t clampedIndex(long long index)
 {

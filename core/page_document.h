@@ -6,8 +6,7 @@
 
 /// @brief The edits of the page document. None of them saves. Insert positions that fall
 /// outside a short list are clamped to it, and a line that cannot be built changes nothing.
-namespace stocks
-{
+namespace stocks {
 
 /// Title, NASDAQ, DOW, generator and footer lines: the page of a first run.
 void seedNewPage(PageList& page);

@@ -7,10 +7,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-namespace stocks::lines
-{
-namespace
-{
+namespace stocks::lines {
+namespace {
 
 constexpr std::string_view refreshHead = "<meta HTTP-EQUIV=\"refresh\" CONTENT=\"";
 constexpr std::string_view refreshTail = "\";></head><body><font face=\"verdana\" size=-2>";

@@ -6,8 +6,7 @@
 
 /// @brief The texts of the page's lines. The same builders serve writing a line and looking
 /// it up, so the two always agree.
-namespace stocks::lines
-{
+namespace stocks::lines {
 
 inline constexpr std::size_t maxLineLength = 4095;
 
