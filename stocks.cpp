@@ -4,13 +4,14 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));
     stocks::registerBuiltInResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/program_icon.ico")));
+    QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
     TForm1 form1(stocks::programFilesFor(QCoreApplication::applicationFilePath().toStdString()));
     Form1 = &form1;
     TForm2 form2;

@@ -337,6 +337,12 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value)
 {
+    const ProfileEntry entry{section, key, value};
+    return writeProfileStrings(file, std::span(&entry, 1));
+}
+
+bool writeProfileStrings(const std::filesystem::path& file, std::span<const ProfileEntry> entries)
+{
     // A settings file that is a link stays a link: the file it points to is replaced.
     std::filesystem::path target = file;
     std::error_code error;
@@ -347,13 +353,17 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
     const auto loaded = loadFile(target);
     if (loaded.status == LoadStatus::failed)
         return false;
-    const auto updated = withProfileValue(loaded.bytes, section, key, value);
-    if (!updated)
-        return false;
+    std::string updated = loaded.bytes;
+    for (const auto& entry : entries) {
+        auto next = withProfileValue(updated, entry.section, entry.key, entry.value);
+        if (!next)
+            return false;
+        updated = std::move(*next);
+    }
     std::optional<mode_t> mode;
     if (loaded.status == LoadStatus::loaded)
         mode = loaded.mode;
-    return replaceFile(target, *updated, mode);
+    return replaceFile(target, updated, mode);
 }
 
 } // namespace stocks

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,5 +32,14 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 /// false when the write is refused; the file is then unchanged.
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
+
+struct ProfileEntry {
+    std::string_view section;
+    std::string_view key;
+    std::string_view value;
+};
+
+/// Sets several keys, in order, with one replacement of the file: all of them or none.
+bool writeProfileStrings(const std::filesystem::path& file, std::span<const ProfileEntry> entries);
 
 } // namespace stocks

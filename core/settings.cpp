@@ -30,7 +30,12 @@ bool Settings::readBool(std::string_view section, std::string_view key, bool def
 
 void Settings::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    if (!writeProfileString(file_, section, key, value))
+    writeStrings({{section, key, value}});
+}
+
+void Settings::writeStrings(std::initializer_list<ProfileEntry> entries)
+{
+    if (!writeProfileStrings(file_, entries))
         throw StockError(formatMessage("Unable to write to %s", textFromPath(file_)));
 }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/ini_profile.h"
+
 #include <cstdint>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -27,6 +30,8 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+    /// Several keys at once, in order: the file is replaced once and holds all or none.
+    void writeStrings(std::initializer_list<ProfileEntry> entries);
 
 private:
     std::filesystem::path file_;

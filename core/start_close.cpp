@@ -101,11 +101,16 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
             return false;
     }
     try {
-        Settings settings(files.settingsFile);
-        settings.writeString("html", "file", values.pageFileName());
-        settings.writeString("html", "refrate", values.refText());
-        settings.writeInteger("form", "top", values.windowTop());
-        settings.writeInteger("form", "left", values.windowLeft());
+        // One replacement of the file for the four keys: they land together or not at all.
+        const std::string page = values.pageFileName();
+        const std::string minutes = values.refText();
+        const std::string top = std::to_string(values.windowTop());
+        const std::string left = std::to_string(values.windowLeft());
+        Settings(files.settingsFile)
+            .writeStrings({{"html", "file", page},
+                           {"html", "refrate", minutes},
+                           {"form", "top", top},
+                           {"form", "left", left}});
     } catch (const StockError& error) {
         // The page is safe on disk; a settings file we cannot write must not trap the user.
         report(error.what());

@@ -14,6 +14,7 @@
 #include "ui/list_box_mirror.h"
 #include "ui/prompts.h"
 #include "ui/text_codec.h"
+#include "ui/unseen_list_box.h"
 #include "ui/up_down.h"
 #include "ui/window_fonts.h"
 #include "ui/window_move_loop.h"
@@ -90,7 +91,7 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
 {
     stocks::registerBuiltInResources();
     setWindowTitle(QStringLiteral("Morvane Stocks"));
-    setWindowIcon(QIcon(QStringLiteral(":/window_icon.ico")));
+    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/window_icon.ico"), "ico")));
     setFont(stocks::windowsFont(Face::MsSansSerif, 11));
     const auto [left, top] = stocks::clientOffset();
     setFixedSize(clientWidth + 2 * left, clientHeight + top + left);
@@ -158,7 +159,7 @@ void TForm1::createControls()
     price = makeEdit(client, "price", QStringLiteral("Price"), {50, 88, 42, 18},
                      QStringLiteral("Price"));
 
-    ListBox1 = new QListWidget(client);
+    ListBox1 = new stocks::UnseenListBox(client);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setGeometry(8, 184, 25, 17);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);

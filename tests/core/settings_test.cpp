@@ -92,6 +92,20 @@ TEST_F(SettingsTest, WritesRoundTripAndKeepForeignLines)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 2) << "no temporary left";
 }
 
+TEST_F(SettingsTest, SeveralKeysLandTogetherOrNotAtAll)
+{
+    auto settings = withFile("[form]\r\nskin=0\r\n");
+    settings.writeStrings(
+        {{"html", "file", "a.html"}, {"form", "top", "5"}, {"html", "refrate", "12"}});
+    EXPECT_EQ(bytesOf(settings.fileName()),
+              "[form]\r\nskin=0\r\ntop=5\r\n[html]\r\nfile=a.html\r\nrefrate=12\r\n");
+
+    const std::string before = bytesOf(settings.fileName());
+    EXPECT_THROW(settings.writeStrings({{"html", "file", "b.html"}, {"form", "top", "6\r\n"}}),
+                 StockError);
+    EXPECT_EQ(bytesOf(settings.fileName()), before);
+}
+
 TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
 {
     const auto expectRefused = [](Settings settings, std::string_view value) {

@@ -1,0 +1,217 @@
+#include "core/page_document.h"
+#include "core/page_file.h"
+#include "core/page_lines.h"
+#include "core/page_list.h"
+#include "core/start_close.h"
+#include "ui/stokfile1.h"
+#include "ui/text_codec.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t pageLineCount = 10000;
+constexpr int rounds = 7;
+constexpr int addsPerRound = 30;
+constexpr double addToSaveGoal = 1.3;
+
+class BenchFolder {
+public:
+    BenchFolder()
+    {
+        std::string pattern = (fs::temp_directory_path() / "window_bench_XXXXXX").string();
+        if (!::mkdtemp(pattern.data()))
+            throw std::runtime_error("cannot create a folder in " + pattern);
+        path_ = pattern;
+    }
+    ~BenchFolder() { fs::remove_all(path_); }
+    BenchFolder(const BenchFolder&) = delete;
+    BenchFolder& operator=(const BenchFolder&) = delete;
+
+    const fs::path& path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+// A page as a close writes it: title and refresh, the stock lines, then the closing lines.
+std::vector<std::string> bigPage()
+{
+    std::vector<std::string> lines{stocks::lines::title(), stocks::lines::refresh(600)};
+    const std::vector<std::string> closing{stocks::lines::news(), stocks::lines::nasdaq(),
+                                           stocks::lines::dow(), stocks::lines::site(),
+                                           stocks::lines::footer()};
+    for (std::size_t i = 0; lines.size() + closing.size() < pageLineCount; ++i)
+        lines.push_back(
+            stocks::lines::stock(std::to_string(i).insert(0, 1, 'S'), std::to_string(i % 500)));
+    lines.insert(lines.end(), closing.begin(), closing.end());
+    return lines;
+}
+
+// The page as the program loads it from the file, after the add the benchmark repeats.
+std::vector<std::string> loadedPageWithAdd(const fs::path& pageFile)
+{
+    stocks::PageList page;
+    page.assign(stocks::readPageFile(pageFile).value());
+    stocks::addStock(page, "IBM", "95");
+    return page.lines();
+}
+
+// The add saves before it moves the closing lines; the list box shows the page after the move.
+bool addSucceeded(const TForm1& form, const fs::path& pageFile, std::size_t loadedCount)
+{
+    auto saved = stocks::readPageFile(pageFile).value_or(std::vector<std::string>{});
+    // Reading gives the line break that ends the file an empty line of its own.
+    if (saved.empty() || !saved.back().empty())
+        return false;
+    saved.pop_back();
+    const auto added = stocks::lines::stock("IBM", "95");
+    if (saved.size() != loadedCount + 1 || std::count(saved.begin(), saved.end(), added) != 1)
+        return false;
+    stocks::PageList shown;
+    shown.assign(saved);
+    stocks::placeClosingLines(shown);
+    if (form.ListBox1->count() != static_cast<int>(shown.count()))
+        return false;
+    for (std::size_t i = 0; i < shown.count(); ++i) {
+        if (stocks::fromQt(form.ListBox1->item(static_cast<int>(i))->text()) != shown.at(i))
+            return false;
+    }
+    return form.price->text().isEmpty();
+}
+
+// The add command as the user runs it: symbol and note typed, "+" clicked, the window updated.
+void addClick(benchmark::State& state)
+{
+    const BenchFolder folder;
+    const auto files = stocks::programFilesFor(folder.path() / "stocks");
+    stocks::writePageFile(files.defaultPageFile, bigPage());
+    const std::size_t loadedCount = stocks::readPageFile(files.defaultPageFile)->size();
+    TForm1 form(files);
+    form.show();
+    QApplication::processEvents();
+    form.Stock->setText(QStringLiteral("IBM"));
+    for (auto _ : state) {
+        form.price->setText(QStringLiteral("95"));
+        form.addClick();
+        QApplication::processEvents();
+    }
+    if (!addSucceeded(form, files.defaultPageFile, loadedCount))
+        state.SkipWithError("the add did not leave the expected page and list box");
+    state.SetBytesProcessed(state.iterations() *
+                            static_cast<std::int64_t>(fs::file_size(files.defaultPageFile)));
+}
+
+// The same page written once, in the same kind of folder: what every add must pay anyway.
+void savePage(benchmark::State& state)
+{
+    const BenchFolder folder;
+    const auto page = folder.path() / "MorvaneStocks.html";
+    stocks::writePageFile(page, bigPage());
+    const auto lines = loadedPageWithAdd(page);
+    for (auto _ : state)
+        stocks::writePageFile(page, lines);
+    state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(fs::file_size(page)));
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+/// @brief Shows every round as usual, then the add-to-save ratio over all rounds.
+class RatioReporter final : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const auto& run : runs) {
+            if (run.error_occurred)
+                failed_ = true;
+            else if (run.run_type == Run::RT_Iteration)
+                times_[run.run_name.function_name].push_back(run.GetAdjustedRealTime());
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        const auto& adds = times_["addClick"];
+        const auto& saves = times_["savePage"];
+        if (failed_ || adds.empty() || saves.empty())
+            return;
+        const double ratioMedian = median(adds) / median(saves);
+        const double ratioFastest = *std::min_element(adds.begin(), adds.end()) /
+                                    *std::min_element(saves.begin(), saves.end());
+        std::printf("\n%zu-line page, %zu rounds: add median %.3f ms, save median %.3f ms\n",
+                    pageLineCount, adds.size(), median(adds), median(saves));
+        std::printf("add/save ratio: %.3f by medians, %.3f by fastest rounds (goal <= %.2f)\n",
+                    ratioMedian, ratioFastest, addToSaveGoal);
+    }
+
+    bool failed() const { return failed_; }
+
+private:
+    std::map<std::string, std::vector<double>> times_;
+    bool failed_ = false;
+};
+
+struct Measured {
+    const char* name;
+    void (*run)(benchmark::State&);
+};
+
+// Rounds alternate so that adds and saves see the same disk weather.
+void registerRounds()
+{
+    const Measured pair[] = {{"addClick", addClick}, {"savePage", savePage}};
+    for (int round = 0; round < rounds; ++round) {
+        for (const auto& measured : pair)
+            benchmark::RegisterBenchmark(measured.name, measured.run)
+                ->Iterations(addsPerRound)
+                ->UseRealTime()
+                ->Unit(benchmark::kMillisecond);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtimeDir;
+    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
+        QFile::setPermissions(runtimeDir.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    }
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerRounds();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return reporter.failed() ? 1 : 0;
+}

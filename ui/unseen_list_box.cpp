@@ -1,0 +1,24 @@
+#include "ui/unseen_list_box.h"
+
+namespace stocks {
+
+void UnseenListBox::doItemsLayout()
+{
+    if (!hasFocus()) {
+        layoutPending_ = true;
+        return;
+    }
+    layoutPending_ = false;
+    QListWidget::doItemsLayout();
+}
+
+void UnseenListBox::focusInEvent(QFocusEvent* event)
+{
+    if (layoutPending_) {
+        layoutPending_ = false;
+        QListWidget::doItemsLayout();
+    }
+    QListWidget::focusInEvent(event);
+}
+
+} // namespace stocks

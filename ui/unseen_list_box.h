@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QListWidget>
+
+namespace stocks {
+
+/// @brief A list box that lies out of sight: it lays its rows out only when it takes the
+/// focus, so a long page list costs nothing to lay out again after every edit.
+class UnseenListBox : public QListWidget {
+    Q_OBJECT
+public:
+    using QListWidget::QListWidget;
+
+    void doItemsLayout() override;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    bool layoutPending_ = false;
+};
+
+} // namespace stocks
