@@ -1,6 +1,7 @@
 // Skin loading against Qt's own bitmap loading, and metafile playback against drawing the
 // same shapes with QPainter directly.
 
+#include "tests/ui/headless_qt.h"
 #include "tests/ui/sample_pictures.h"
 #include "ui/metafile_reader.h"
 #include "ui/skin_picture.h"
@@ -104,8 +105,7 @@ BENCHMARK(paintDirectly);
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const stocks::HeadlessQt headless;
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

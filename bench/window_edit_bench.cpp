@@ -3,13 +3,13 @@
 #include "core/page_lines.h"
 #include "core/page_list.h"
 #include "core/start_close.h"
+#include "tests/ui/headless_qt.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -197,14 +197,7 @@ void registerRounds()
 
 int main(int argc, char** argv)
 {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir runtimeDir;
-    if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
-    }
+    const stocks::HeadlessQt headless;
     QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

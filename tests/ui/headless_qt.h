@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace stocks {
+
+/// @brief Lets a test or benchmark run Qt with no display: the offscreen platform unless
+/// one is chosen, and a private runtime folder so Qt does not warn about a missing one.
+/// Create it before the application object.
+class HeadlessQt {
+public:
+    HeadlessQt()
+    {
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeDir_.isValid()) {
+            QFile::setPermissions(runtimeDir_.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", runtimeDir_.path().toLocal8Bit());
+        }
+    }
+
+private:
+    QTemporaryDir runtimeDir_;
+};
+
+} // namespace stocks
