@@ -54,4 +54,10 @@ FileOps::Result SystemFileOps::remove(const std::filesystem::path& file)
     return resultOf(::unlink(file.c_str()));
 }
 
+FileOps::Result SystemFileOps::link(const std::filesystem::path& existing,
+                                    const std::filesystem::path& newName)
+{
+    return resultOf(::link(existing.c_str(), newName.c_str()));
+}
+
 } // namespace stocks

@@ -20,6 +20,9 @@ public:
     /// Replaces `to` if it exists; `missing` when `from` does not exist.
     virtual Result rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
     virtual Result remove(const std::filesystem::path& file) = 0;
+    /// Gives an existing file a second name; `missing` when `existing` does not exist.
+    virtual Result link(const std::filesystem::path& existing,
+                        const std::filesystem::path& newName) = 0;
 };
 
 /// @brief The real file system, through POSIX calls.
@@ -28,6 +31,8 @@ public:
     WriteResult createAndWrite(const std::filesystem::path& file, std::string_view bytes) override;
     Result rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
     Result remove(const std::filesystem::path& file) override;
+    Result link(const std::filesystem::path& existing,
+                const std::filesystem::path& newName) override;
 };
 
 } // namespace stocks

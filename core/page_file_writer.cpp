@@ -71,11 +71,20 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
     }
 
     // The old backup is only set aside until the new page is in place, so that a failure
-    // can put everything back.
+    // can put everything back. The page becomes the backup by a second name, so that the
+    // page file exists at every moment; where the file system has no links, it moves.
     const Result backupRetired = ops.rename(backup, retired);
-    const Result pageMoved =
-        backupRetired == Result::failed ? Result::failed : ops.rename(page, backup);
-    if (pageMoved == Result::failed || ops.rename(temporary, page) != Result::done) {
+    Result pageLinked = Result::failed;
+    Result pageMoved = Result::failed;
+    if (backupRetired != Result::failed) {
+        pageLinked = ops.link(page, backup);
+        if (pageLinked == Result::failed)
+            pageMoved = ops.rename(page, backup);
+    }
+    const bool pageKept = pageLinked != Result::failed || pageMoved != Result::failed;
+    if (!pageKept || ops.rename(temporary, page) != Result::done) {
+        if (pageLinked == Result::done)
+            ops.remove(backup);
         if (pageMoved == Result::done)
             ops.rename(backup, page);
         if (backupRetired == Result::done)

@@ -150,11 +150,13 @@ TEST_F(PageFileTest, PageThatCannotBeCreatedIsReported)
               "Cannot create file " + (folder / "absent" / "B\xf6rse.html").string());
 }
 
-// Lets the real file system do everything except one chosen step.
+// Lets the real file system do everything except the chosen steps, and notes whether the
+// watched page file was ever missing between steps.
 class FailingOps : public FileOps {
 public:
-    FailingOps(int failingStep, WriteResult writeFailure)
-        : failingStep_(failingStep), writeFailure_(writeFailure)
+    FailingOps(std::set<int> failingSteps, WriteResult writeFailure, fs::path watched = {})
+        : failingSteps_(std::move(failingSteps)), writeFailure_(writeFailure),
+          watched_(std::move(watched))
     {}
     WriteResult createAndWrite(const fs::path& file, std::string_view bytes) override
     {
@@ -172,14 +174,26 @@ public:
     {
         return failsNow() ? Result::failed : real_.remove(file);
     }
+    Result link(const fs::path& existing, const fs::path& newName) override
+    {
+        return failsNow() ? Result::failed : real_.link(existing, newName);
+    }
+
+    bool pageWasMissing = false;
 
 private:
-    bool failsNow() { return step_++ == failingStep_; }
+    bool failsNow()
+    {
+        if (!watched_.empty() && !fs::exists(watched_))
+            pageWasMissing = true;
+        return failingSteps_.count(step_++) != 0;
+    }
 
     SystemFileOps real_;
     int step_ = 0;
-    int failingStep_;
+    std::set<int> failingSteps_;
     WriteResult writeFailure_;
+    fs::path watched_;
 };
 
 TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
@@ -189,34 +203,52 @@ TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
     const auto backup = folder / "stocks.BAK";
     const std::set<std::string> both{"stocks.html", "stocks.BAK"};
     const std::string cannotCreate = "Cannot create file " + page.string();
-    // Steps: write the new page, set the backup aside, page to backup, new page in place.
-    const std::vector<std::tuple<int, W, std::string>> failures{
-        {0, W::notCreated, cannotCreate},
-        {0, W::shortWrite, "Stream write error"},
-        {1, W::written, cannotCreate},
-        {2, W::written, cannotCreate},
-        {3, W::written, cannotCreate}};
-    for (const auto& [step, writeFailure, message] : failures) {
-        SCOPED_TRACE(step);
+    // Steps: 0 write the new page, 1 set the backup aside, 2 link the page as the backup
+    // (where that fails, 3 moves it instead), then the new page goes in place.
+    const std::vector<std::tuple<std::set<int>, W, std::string>> failures{
+        {{0}, W::notCreated, cannotCreate}, {{0}, W::shortWrite, "Stream write error"},
+        {{1}, W::written, cannotCreate},    {{3}, W::written, cannotCreate},
+        {{2, 3}, W::written, cannotCreate}, {{2, 4}, W::written, cannotCreate}};
+    for (const auto& [steps, writeFailure, message] : failures) {
+        SCOPED_TRACE(*steps.begin());
         put(page, "page\r\n");
         put(backup, "backup\r\n");
-        FailingOps ops(step, writeFailure);
+        FailingOps ops(steps, writeFailure);
         EXPECT_EQ(errorOf([&] { writePageFile(page, {"new"}, ops); }), message);
         EXPECT_EQ(bytesOf(page), "page\r\n");
         EXPECT_EQ(bytesOf(backup), "backup\r\n");
         EXPECT_EQ(names(), both);
     }
 
+    // A file system without links moves the page to the backup instead.
+    put(backup, "backup\r\n");
+    FailingOps noLinks({2}, W::written);
+    writePageFile(page, {"moved"}, noLinks);
+    EXPECT_EQ(bytesOf(page), "moved\r\n");
+    EXPECT_EQ(bytesOf(backup), "page\r\n");
+
     // Only the removal of the set-aside old backup is left: the save itself has succeeded.
-    FailingOps lateFailure(4, W::written);
+    FailingOps lateFailure({4}, W::written);
     writePageFile(page, {"new"}, lateFailure);
     EXPECT_EQ(bytesOf(page), "new\r\n");
-    EXPECT_EQ(bytesOf(backup), "page\r\n");
+    EXPECT_EQ(bytesOf(backup), "moved\r\n");
+}
+
+TEST_F(PageFileTest, ThePageFileExistsAtEveryMomentOfASave)
+{
+    const auto page = folder / "stocks.html";
+    put(page, "page\r\n");
+    put(folder / "stocks.BAK", "backup\r\n");
+    FailingOps watching({}, FileOps::WriteResult::written, page);
+    writePageFile(page, {"new"}, watching);
+    EXPECT_FALSE(watching.pageWasMissing);
+    EXPECT_EQ(bytesOf(page), "new\r\n");
+    EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "page\r\n");
 }
 
 TEST_F(PageFileTest, FailedFirstSaveLeavesNoFileBehind)
 {
-    FailingOps ops(3, FileOps::WriteResult::written);
+    FailingOps ops({3}, FileOps::WriteResult::written);
     EXPECT_NE(errorOf([&] { writePageFile(folder / "p.html", {"new"}, ops); }), "no error");
     EXPECT_TRUE(names().empty());
 }
