@@ -22,6 +22,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -303,8 +304,10 @@ void TForm1::BrokerClick()
 void TForm1::lookClick()
 {
     stocks::runHandler([this] {
-        // The page this run keeps, wherever the settings put it.
-        stocks::platform::shellOpen(stocks::toQt(values_->pageFileName()));
+        // The page this run keeps, wherever the settings put it; a relative name is a file
+        // here, never a web address.
+        const QFileInfo page(stocks::toQt(values_->pageFileName()));
+        stocks::platform::shellOpen(page.absoluteFilePath());
     });
 }
 

@@ -3,6 +3,7 @@
 #include "ui/click_label.h"
 #include "ui/up_down.h"
 
+#include <QDir>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -194,6 +195,12 @@ TEST_F(Form1Test, LinksOpenThePageKeptAndTheMakersSiteThroughTheShell)
     opened.clear();
     QTest::mouseClick(start().look, Qt::LeftButton);
     EXPECT_EQ(opened, QStringList({pathText(elsewhere)}));
+
+    // A relative name is a file in the working folder, not a web address.
+    writeSettings("[html]\r\nfile=watch.html\r\n");
+    opened.clear();
+    start().lookClick();
+    EXPECT_EQ(opened, QStringList({QDir::current().absoluteFilePath("watch.html")}));
 }
 
 TEST_F(Form1Test, XRunsTheCloseSequenceAndWritesThePageAndSettings)
