@@ -29,7 +29,6 @@ public:
 
     /// Index of the first line equal to text, ignoring letter case.
     std::optional<std::size_t> find(std::string_view text) const;
-    bool contains(std::string_view text) const { return find(text).has_value(); }
 
     /// Inserts before index; an index past the end appends.
     void insert(std::size_t index, std::string text);

@@ -33,8 +33,8 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-constexpr int clientWidth = 138;
-constexpr int clientHeight = 208;
+using stocks::clientHeight;
+using stocks::clientWidth;
 const QColor red(255, 0, 0);
 const QColor white(255, 255, 255);
 

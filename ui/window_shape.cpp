@@ -8,10 +8,6 @@
 #include <QWidget>
 
 namespace stocks {
-namespace {
-constexpr int clientWidth = 138;
-}
-
 ClientOffset clientOffset()
 {
     using platform::SystemMetric;

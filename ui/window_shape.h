@@ -8,6 +8,10 @@ namespace stocks {
 /// frame stay as well. Outside the shape nothing is drawn and nothing takes the mouse.
 void ApplyWindowShape(QWidget* window, bool keepCaptionBand);
 
+/// The main window's client area, which the outline is drawn for.
+inline constexpr int clientWidth = 138;
+inline constexpr int clientHeight = 208;
+
 /// Where the client area starts inside the window: the frame and caption metrics.
 struct ClientOffset {
     int left;

@@ -41,16 +41,8 @@ fail() {
     exit 1
 }
 
-# Runs a command until it succeeds; gives up after the given number of seconds.
-poll() {
-    local seconds=$1
-    shift
-    local deadline=$((SECONDS + seconds))
-    until "$@"; do
-        [ "$SECONDS" -lt "$deadline" ] || return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=../../scripts/poll.sh
+source "$here/../../scripts/poll.sh"
 
 start_program() {
     "$work/stocks" >>"$work/program.log" 2>&1 &
