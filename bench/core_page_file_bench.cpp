@@ -1,4 +1,5 @@
 #include "core/page_file.h"
+#include "tests/support/temp_folder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,23 +13,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "page_bench_XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
-    }
-    ~BenchFolder() { fs::remove_all(path_); }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    fs::path file(const char* name) const { return path_ / name; }
-
-private:
-    fs::path path_;
-};
 
 // About 70 bytes, like a stock line of a real page.
 std::vector<std::string> pageLines(std::int64_t count)
@@ -50,8 +34,8 @@ std::string joined(const std::vector<std::string>& lines)
 
 void loadPage(benchmark::State& state)
 {
-    const BenchFolder folder;
-    const auto page = folder.file("page.html");
+    const stocks::TempFolder folder;
+    const auto page = folder / "page.html";
     stocks::writePageFile(page, pageLines(state.range(0)));
     for (auto _ : state)
         benchmark::DoNotOptimize(stocks::readPageFile(page));
@@ -61,8 +45,8 @@ void loadPage(benchmark::State& state)
 // Baseline: the same file read line by line with std::getline into a vector.
 void loadBaseline(benchmark::State& state)
 {
-    const BenchFolder folder;
-    const auto page = folder.file("page.html");
+    const stocks::TempFolder folder;
+    const auto page = folder / "page.html";
     stocks::writePageFile(page, pageLines(state.range(0)));
     for (auto _ : state) {
         std::ifstream in(page, std::ios::binary);
@@ -76,8 +60,8 @@ void loadBaseline(benchmark::State& state)
 
 void savePage(benchmark::State& state)
 {
-    const BenchFolder folder;
-    const auto page = folder.file("page.html");
+    const stocks::TempFolder folder;
+    const auto page = folder / "page.html";
     const auto lines = pageLines(state.range(0));
     for (auto _ : state)
         stocks::writePageFile(page, lines);
@@ -87,8 +71,8 @@ void savePage(benchmark::State& state)
 // Baseline: the page's bytes, already joined, written with one std::ofstream write and fsynced.
 void saveBaseline(benchmark::State& state)
 {
-    const BenchFolder folder;
-    const auto page = folder.file("page.html");
+    const stocks::TempFolder folder;
+    const auto page = folder / "page.html";
     const auto bytes = joined(pageLines(state.range(0)));
     for (auto _ : state) {
         std::ofstream(page, std::ios::binary | std::ios::trunc)

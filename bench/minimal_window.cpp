@@ -1,4 +1,4 @@
-#include "bench/first_expose.h"
+#include "first_expose.h"
 
 #include <QApplication>
 #include <QWidget>

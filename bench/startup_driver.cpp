@@ -1,4 +1,4 @@
-#include "bench/first_expose.h"
+#include "first_expose.h"
 #include "ui/built_in_resources.h"
 #include "ui/dataform.h"
 #include "ui/stokfile1.h"

@@ -3,7 +3,8 @@
 #include "core/page_lines.h"
 #include "core/page_list.h"
 #include "core/start_close.h"
-#include "tests/ui/headless_qt.h"
+#include "tests/support/headless_qt.h"
+#include "tests/support/temp_folder.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 
@@ -31,25 +32,6 @@ constexpr std::size_t pageLineCount = 10000;
 constexpr int rounds = 7;
 constexpr int addsPerRound = 30;
 constexpr double addToSaveGoal = 1.3;
-
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (fs::temp_directory_path() / "window_bench_XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::runtime_error("cannot create a folder in " + pattern);
-        path_ = pattern;
-    }
-    ~BenchFolder() { fs::remove_all(path_); }
-    BenchFolder(const BenchFolder&) = delete;
-    BenchFolder& operator=(const BenchFolder&) = delete;
-
-    const fs::path& path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 // A page as a close writes it: title and refresh, the stock lines, then the closing lines.
 std::vector<std::string> bigPage()
@@ -100,7 +82,7 @@ bool addSucceeded(const TForm1& form, const fs::path& pageFile, std::size_t load
 // The add command as the user runs it: symbol and note typed, "+" clicked, the window updated.
 void addClick(benchmark::State& state)
 {
-    const BenchFolder folder;
+    const stocks::TempFolder folder;
     const auto files = stocks::programFilesFor(folder.path() / "stocks");
     stocks::writePageFile(files.defaultPageFile, bigPage());
     const std::size_t loadedCount = stocks::readPageFile(files.defaultPageFile)->size();
@@ -122,7 +104,7 @@ void addClick(benchmark::State& state)
 // The same page written once, in the same kind of folder: what every add must pay anyway.
 void savePage(benchmark::State& state)
 {
-    const BenchFolder folder;
+    const stocks::TempFolder folder;
     const auto page = folder.path() / "MorvaneStocks.html";
     stocks::writePageFile(page, bigPage());
     const auto lines = loadedPageWithAdd(page);

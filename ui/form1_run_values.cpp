@@ -1,7 +1,7 @@
 #include "ui/form1_run_values.h"
 
+#include "skin/skin_picture.h"
 #include "ui/click_label.h"
-#include "ui/skin_picture.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/up_down.h"

@@ -1,11 +1,11 @@
 #include "core/page_document.h"
 #include "core/page_lines.h"
 #include "core/stock_error.h"
+#include "tests/support/page_bytes.h"
 
 #include <gtest/gtest.h>
 
 using namespace stocks;
-using Lines = std::vector<std::string>;
 
 namespace {
 
@@ -26,11 +26,6 @@ Lines savedPage(const Lines& userLines, long long seconds = 600, bool readBack =
     if (readBack)
         page.emplace_back();
     return page;
-}
-
-Lines seededPage()
-{
-    return {lines::title(), lines::nasdaq(), lines::dow(), lines::generator(), lines::footer()};
 }
 
 } // namespace

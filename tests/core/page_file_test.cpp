@@ -1,5 +1,7 @@
 #include "core/page_file.h"
 #include "core/stock_error.h"
+#include "tests/support/page_bytes.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,40 +14,23 @@ namespace stocks {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 class PageFileTest : public testing::Test {
 protected:
-    PageFileTest()
-    {
-        std::string pattern = (fs::temp_directory_path() / "page_file_XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-    }
-    ~PageFileTest() override { fs::remove_all(folder); }
-
-    static std::string bytesOf(const fs::path& file)
-    {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-    static void put(const fs::path& file, const std::string& bytes)
-    {
-        std::ofstream(file, std::ios::binary) << bytes;
-    }
     std::set<std::string> names() const
     {
         std::set<std::string> found;
-        for (const auto& entry : fs::directory_iterator(folder))
+        for (const auto& entry : fs::directory_iterator(folder.path()))
             found.insert(entry.path().filename().string());
         return found;
     }
     Lines readBack(const std::string& bytes)
     {
-        put(folder / "in.html", bytes);
+        writeBytes(folder / "in.html", bytes);
         return readPageFile(folder / "in.html").value();
     }
 
-    fs::path folder;
+    TempFolder folder;
 };
 
 template <typename Action> std::string errorOf(Action action)
@@ -128,7 +113,7 @@ TEST_F(PageFileTest, ZeroByteEndsOnlyItsOwnLineAcrossBlocks)
 TEST_F(PageFileTest, MissingPageReadsAsNothingAndAFolderAsAnError)
 {
     EXPECT_EQ(readPageFile(folder / "none.html"), std::nullopt);
-    put(folder / "file", "x");
+    writeBytes(folder / "file", "x");
     EXPECT_EQ(readPageFile(folder / "file" / "page.html"), std::nullopt);
 
     const auto directory = folder / "dir.html";
@@ -139,7 +124,7 @@ TEST_F(PageFileTest, MissingPageReadsAsNothingAndAFolderAsAnError)
 TEST_F(PageFileTest, PageThatCannotBeCreatedIsReported)
 {
     for (const auto& page : {folder / "absent" / "p.html", folder / "file" / "p.html"}) {
-        put(folder / "file", "keep");
+        writeBytes(folder / "file", "keep");
         EXPECT_EQ(errorOf([&] { writePageFile(page, {"x"}); }),
                   "Cannot create file " + page.string());
         EXPECT_EQ(names(), std::set<std::string>{"file"});
@@ -211,8 +196,8 @@ TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
         {{2, 3}, W::written, cannotCreate}, {{2, 4}, W::written, cannotCreate}};
     for (const auto& [steps, writeFailure, message] : failures) {
         SCOPED_TRACE(*steps.begin());
-        put(page, "page\r\n");
-        put(backup, "backup\r\n");
+        writeBytes(page, "page\r\n");
+        writeBytes(backup, "backup\r\n");
         FailingOps ops(steps, writeFailure);
         EXPECT_EQ(errorOf([&] { writePageFile(page, {"new"}, ops); }), message);
         EXPECT_EQ(bytesOf(page), "page\r\n");
@@ -221,7 +206,7 @@ TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
     }
 
     // A file system without links moves the page to the backup instead.
-    put(backup, "backup\r\n");
+    writeBytes(backup, "backup\r\n");
     FailingOps noLinks({2}, W::written);
     writePageFile(page, {"moved"}, noLinks);
     EXPECT_EQ(bytesOf(page), "moved\r\n");
@@ -237,8 +222,8 @@ TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
 TEST_F(PageFileTest, ThePageFileExistsAtEveryMomentOfASave)
 {
     const auto page = folder / "stocks.html";
-    put(page, "page\r\n");
-    put(folder / "stocks.BAK", "backup\r\n");
+    writeBytes(page, "page\r\n");
+    writeBytes(folder / "stocks.BAK", "backup\r\n");
     FailingOps watching({}, FileOps::WriteResult::written, page);
     writePageFile(page, {"new"}, watching);
     EXPECT_FALSE(watching.pageWasMissing);

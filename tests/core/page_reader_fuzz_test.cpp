@@ -1,5 +1,7 @@
 #include "core/page_file.h"
 
+#include "tests/support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -93,14 +95,7 @@ private:
 
 class PageReaderFuzz : public testing::Test {
 protected:
-    PageReaderFuzz()
-    {
-        std::string pattern = (fs::temp_directory_path() / "page_fuzz_XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-    }
-    ~PageReaderFuzz() override { fs::remove_all(folder); }
-
-    fs::path folder;
+    TempFolder folder;
 };
 
 TEST_F(PageReaderFuzz, RandomAndMutatedFilesKeepEveryLine)

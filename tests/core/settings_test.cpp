@@ -1,6 +1,8 @@
 #include "core/settings.h"
 
 #include "core/stock_error.h"
+#include "tests/support/page_bytes.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,28 +17,14 @@ namespace fs = std::filesystem;
 
 class SettingsTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "settings_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder_ = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     Settings withFile(std::string_view bytes) const
     {
-        std::ofstream(folder_ / "stocks.INI", std::ios::binary) << bytes;
-        return Settings(folder_ / "stocks.INI");
+        std::ofstream(folder_.path() / "stocks.INI", std::ios::binary) << bytes;
+        return Settings(folder_.path() / "stocks.INI");
     }
 
-    fs::path folder_;
+    TempFolder folder_;
 };
-
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST_F(SettingsTest, IntegersFollowTheIntegerTextRules)
 {
@@ -54,7 +42,7 @@ TEST_F(SettingsTest, IntegersFollowTheIntegerTextRules)
     EXPECT_EQ(top("low"), INT32_MIN);
     for (const auto* key : {"trail", "letters", "huge", "empty", "quoted", "absent"})
         EXPECT_EQ(top(key), 100) << key;
-    EXPECT_EQ(Settings(folder_ / "none.INI").readInteger("form", "top", 100), 100);
+    EXPECT_EQ(Settings(folder_.path() / "none.INI").readInteger("form", "top", 100), 100);
 }
 
 TEST_F(SettingsTest, BooleansAreIntegers)
@@ -70,7 +58,7 @@ TEST_F(SettingsTest, BooleansAreIntegers)
 
 TEST_F(SettingsTest, WritesRoundTripAndKeepForeignLines)
 {
-    Settings fresh(folder_ / "new.INI");
+    Settings fresh(folder_.path() / "new.INI");
     EXPECT_EQ(fresh.readString("html", "file", " as given "), " as given ");
     fresh.writeString("html", "refrate", "10");
     EXPECT_EQ(bytesOf(fresh.fileName()), "[html]\r\nrefrate=10\r\n");
@@ -117,28 +105,28 @@ TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
         }
         EXPECT_EQ(settings.readString("form", "skin", "0"), "0");
     };
-    std::ofstream(folder_ / "plain") << "x";
-    expectRefused(Settings(folder_ / "plain" / "stocks.INI"), "a.bmp");
-    fs::create_directory(folder_ / "dir.INI");
-    expectRefused(Settings(folder_ / "dir.INI"), "a.bmp");
-    expectRefused(Settings(folder_ / "missing" / "stocks.INI"), "a.bmp");
+    std::ofstream(folder_.path() / "plain") << "x";
+    expectRefused(Settings(folder_.path() / "plain" / "stocks.INI"), "a.bmp");
+    fs::create_directory(folder_.path() / "dir.INI");
+    expectRefused(Settings(folder_.path() / "dir.INI"), "a.bmp");
+    expectRefused(Settings(folder_.path() / "missing" / "stocks.INI"), "a.bmp");
     expectRefused(withFile("[form]\nskin=0\n"), "b\r\n[html]\r\nfile=evil");
-    EXPECT_EQ(bytesOf(folder_ / "stocks.INI"), "[form]\nskin=0\n");
-    EXPECT_EQ(bytesOf(folder_ / "plain"), "x");
-    EXPECT_TRUE(fs::is_empty(folder_ / "dir.INI"));
+    EXPECT_EQ(bytesOf(folder_.path() / "stocks.INI"), "[form]\nskin=0\n");
+    EXPECT_EQ(bytesOf(folder_.path() / "plain"), "x");
+    EXPECT_TRUE(fs::is_empty(folder_.path() / "dir.INI"));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary left";
 }
 
 TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
 {
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
-    std::ofstream(folder_ / "real.INI") << "[form]\ntop=1\n";
-    fs::permissions(folder_ / "real.INI", mode);
-    fs::create_symlink(folder_ / "real.INI", folder_ / "stocks.INI");
-    Settings(folder_ / "stocks.INI").writeInteger("form", "top", 2);
-    EXPECT_TRUE(fs::is_symlink(folder_ / "stocks.INI"));
-    EXPECT_EQ(bytesOf(folder_ / "real.INI"), "[form]\ntop=2\r\n");
-    EXPECT_EQ(fs::status(folder_ / "real.INI").permissions(), mode);
+    std::ofstream(folder_.path() / "real.INI") << "[form]\ntop=1\n";
+    fs::permissions(folder_.path() / "real.INI", mode);
+    fs::create_symlink(folder_.path() / "real.INI", folder_.path() / "stocks.INI");
+    Settings(folder_.path() / "stocks.INI").writeInteger("form", "top", 2);
+    EXPECT_TRUE(fs::is_symlink(folder_.path() / "stocks.INI"));
+    EXPECT_EQ(bytesOf(folder_.path() / "real.INI"), "[form]\ntop=2\r\n");
+    EXPECT_EQ(fs::status(folder_.path() / "real.INI").permissions(), mode);
 }
 
 TEST(SettingsFile, IsTheExecutableWithTheExtensionIni)

@@ -1,5 +1,7 @@
 #include "core/dollar_outline.h"
 
+#include "tests/support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -183,14 +185,6 @@ TEST(Icons, AreSixteenColourDisksOnATransparentGround)
 
 class Generator : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "make_resources_XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     static int run(const fs::path& output)
     {
         const std::string command =
@@ -198,7 +192,7 @@ protected:
         return std::system(command.c_str());
     }
 
-    fs::path folder;
+    TempFolder folder;
 };
 
 TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)

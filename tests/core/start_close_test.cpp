@@ -5,6 +5,8 @@
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
+#include "tests/support/page_bytes.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +19,6 @@ namespace stocks {
 namespace {
 
 namespace fs = std::filesystem;
-using Lines = std::vector<std::string>;
 
 // The run values as plain members. `events` records the start's steps in the order they
 // touch the window: its shape, the settings, the skin, the spinner and the page list.
@@ -87,46 +88,6 @@ private:
     bool broker_ = false, look_ = true, unreadable_ = false;
 };
 
-std::string bytesOf(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void put(const fs::path& file, const std::string& bytes)
-{
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string pageBytes(const Lines& lines)
-{
-    std::string bytes;
-    for (const auto& line : lines)
-        bytes += line + "\r\n";
-    return bytes;
-}
-
-Lines seededPage()
-{
-    return {lines::title(), lines::nasdaq(), lines::dow(), lines::generator(), lines::footer()};
-}
-
-// A page as a close leaves it.
-Lines closedPage(const Lines& userLines, long long seconds)
-{
-    Lines page{lines::title(), lines::refresh(seconds)};
-    page.insert(page.end(), userLines.begin(), userLines.end());
-    page.insert(page.end(),
-                {lines::news(), lines::nasdaq(), lines::dow(), lines::site(), lines::footer()});
-    return page;
-}
-
-Lines plusEmptyLine(Lines lines)
-{
-    lines.emplace_back();
-    return lines;
-}
-
 // What the add command does with the symbol and price fields.
 void addClick(RunValues& values, const std::string& symbol, const std::string& note)
 {
@@ -151,13 +112,7 @@ const std::string ibm = lines::stock("IBM", "95");
 
 class StartCloseTest : public testing::Test {
 protected:
-    StartCloseTest()
-    {
-        std::string pattern = (fs::temp_directory_path() / "start_close_XXXXXX").string();
-        folder = ::mkdtemp(pattern.data());
-        files = programFilesFor(folder / "stocks");
-    }
-    ~StartCloseTest() override { fs::remove_all(folder); }
+    StartCloseTest() { files = programFilesFor(folder / "stocks"); }
 
     void start(RunValues& values) { runStartSequence(values, files, collect()); }
     bool close(RunValues& values) { return runCloseSequence(values, files, collect()); }
@@ -169,7 +124,7 @@ protected:
     fs::path page() const { return files.defaultPageFile; }
     fs::path backup() const { return folder / "MorvaneStocks.BAK"; }
 
-    fs::path folder;
+    TempFolder folder;
     ProgramFiles files;
     Lines reports;
 };
@@ -201,7 +156,7 @@ TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
     ASSERT_TRUE(close(values));
     EXPECT_TRUE(reports.empty());
     const auto saved = bytesOf(page());
-    EXPECT_EQ(saved, pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_EQ(saved, pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_EQ(saved.substr(0, saved.find(lines::generator())),
               "<html><head><title>Morvane Stocks</title>\r\n"
               "<meta HTTP-EQUIV=\"refresh\" CONTENT=\"600\";></head><body>"
@@ -224,7 +179,7 @@ TEST_F(StartCloseTest, AnAddedStockSurvivesCloseAndRestart)
     EXPECT_EQ(bytesOf(page()), pageBytes(sixLines));
 
     ASSERT_TRUE(close(values));
-    const Lines nineLines = closedPage({ibm, lines::generator()}, 600);
+    const Lines nineLines = closedPage({ibm, lines::generator()}, 10);
     EXPECT_EQ(bytesOf(page()), pageBytes(nineLines));
     EXPECT_EQ(bytesOf(backup()), pageBytes(sixLines));
 
@@ -237,17 +192,17 @@ TEST_F(StartCloseTest, AnAddedStockSurvivesCloseAndRestart)
 
 TEST_F(StartCloseTest, RefreshStepsSaveThePreviousPeriodAndTheCloseTheCurrentOne)
 {
-    put(page(), pageBytes(closedPage({ibm}, 600)));
+    writeBytes(page(), pageBytes(closedPage({ibm}, 10)));
     MemoryRunValues values;
     start(values);
     spinnerStepUp(values);
     spinnerStepUp(values);
     EXPECT_EQ(values.oldrefCaption(), "11");
     EXPECT_EQ(values.refText(), "12");
-    EXPECT_EQ(bytesOf(page()), pageBytes(plusEmptyLine(closedPage({ibm}, 660))));
+    EXPECT_EQ(bytesOf(page()), pageBytes(plusEmptyLine(closedPage({ibm}, 11))));
 
     ASSERT_TRUE(close(values));
-    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({ibm}, 720)));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({ibm}, 12)));
     EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "12");
     EXPECT_TRUE(reports.empty());
 }
@@ -256,11 +211,12 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
 {
     fs::create_directory(folder / "elsewhere");
     const auto watch = folder / "elsewhere" / "watch.html";
-    const auto original = pageBytes(closedPage({ibm}, 900));
-    put(watch, original);
-    put(files.settingsFile, "[html]\r\nfile=" + watch.string() +
-                                "\r\nrefrate=15\r\n[form]\r\ntop=250\r\nleft=-5\r\nskin=0\r\n"
-                                "[broker]\r\nvis=0\r\n");
+    const auto original = pageBytes(closedPage({ibm}, 15));
+    writeBytes(watch, original);
+    writeBytes(files.settingsFile,
+               "[html]\r\nfile=" + watch.string() +
+                   "\r\nrefrate=15\r\n[form]\r\ntop=250\r\nleft=-5\r\nskin=0\r\n"
+                   "[broker]\r\nvis=0\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.events, Lines({"shape", "settings", "spinner 15", "page"}));
@@ -270,7 +226,7 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
     EXPECT_EQ(values.windowTop(), 250);
     EXPECT_EQ(values.windowLeft(), -5);
     EXPECT_FALSE(values.brokerVisible());
-    EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 900)));
+    EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 15)));
 
     values.setWindowPosition(300, 40);
     ASSERT_TRUE(close(values));
@@ -289,28 +245,29 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
 
 TEST_F(StartCloseTest, AnEmptyPageFileNameFallsBackToTheDefault)
 {
-    put(files.settingsFile, "[html]\r\nfile=\r\n");
+    writeBytes(files.settingsFile, "[html]\r\nfile=\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.pageFileName(), page().string());
     ASSERT_TRUE(close(values));
-    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
 {
-    const Lines saved = closedPage({ibm}, 600);
-    put(page(), pageBytes(saved));
+    const Lines saved = closedPage({ibm}, 10);
+    writeBytes(page(), pageBytes(saved));
     {
-        put(files.settingsFile, "[form]\r\nskin=0.bmp\r\n");
+        writeBytes(files.settingsFile, "[form]\r\nskin=0.bmp\r\n");
         MemoryRunValues values;
         start(values);
         EXPECT_EQ(values.events, Lines({"shape", "settings", "skin 0.bmp", "spinner 10", "page"}));
         EXPECT_TRUE(reports.empty());
     }
     {
-        put(files.settingsFile, "[html]\r\nrefrate=abc\r\n[form]\r\nskin=/skins/bad.bmp\r\n");
+        writeBytes(files.settingsFile,
+                   "[html]\r\nrefrate=abc\r\n[form]\r\nskin=/skins/bad.bmp\r\n");
         MemoryRunValues values;
         values.skinError = "Bitmap image is not valid";
         start(values);
@@ -333,7 +290,7 @@ TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
 TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
 {
     fs::create_directory(page());
-    put(page() / "keep.txt", "mine");
+    writeBytes(page() / "keep.txt", "mine");
     const std::string refused = "Cannot open file " + page().string();
     MemoryRunValues values;
     start(values);
@@ -361,7 +318,7 @@ TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
 
 TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntouched)
 {
-    const auto savedBytes = pageBytes(closedPage({ibm}, 600));
+    const auto savedBytes = pageBytes(closedPage({ibm}, 10));
     const std::string settingsBytes = "[html]\r\nrefrate=10\r\n";
     struct Case {
         std::string oldref, ref, error;
@@ -370,8 +327,8 @@ TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntou
     for (const Case& failing :
          {Case{"x", "10", "'x' is not a valid integer value", {lines::refresh(600), ibm}},
           Case{"10", "y", "'y' is not a valid integer value", {ibm}}}) {
-        put(page(), savedBytes);
-        put(files.settingsFile, settingsBytes);
+        writeBytes(page(), savedBytes);
+        writeBytes(files.settingsFile, settingsBytes);
         reports.clear();
         MemoryRunValues values;
         start(values);
@@ -387,7 +344,7 @@ TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntou
 
     const auto unreachable = folder / "no-such-folder" / "watch.html";
     const std::string settingsWithFile = "[html]\r\nfile=" + unreachable.string() + "\r\n";
-    put(files.settingsFile, settingsWithFile);
+    writeBytes(files.settingsFile, settingsWithFile);
     reports.clear();
     MemoryRunValues values;
     start(values);
@@ -406,7 +363,7 @@ TEST_F(StartCloseTest, ASettingsFileThatCannotBeWrittenDoesNotBlockTheClose)
     EXPECT_TRUE(reports.empty());
     EXPECT_TRUE(close(values));
     EXPECT_EQ(reports, Lines{"Unable to write to " + files.settingsFile.string()});
-    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 600)));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(fs::is_directory(files.settingsFile));
     EXPECT_TRUE(fs::is_empty(files.settingsFile));
 }

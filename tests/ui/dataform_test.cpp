@@ -1,7 +1,9 @@
 #include "ui/dataform.h"
 
-#include "tests/ui/qt_printers.h"
-#include "ui/prompts.h"
+#include "tests/support/fake_prompts.h"
+#include "tests/support/page_bytes.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/temp_folder.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/up_down.h"
@@ -14,7 +16,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -27,29 +28,6 @@
 namespace stocks {
 namespace {
 
-class FakePrompts final : public Prompts {
-public:
-    std::optional<QString> askBrokerAddress() override
-    {
-        ADD_FAILURE() << "unexpected broker question";
-        return std::nullopt;
-    }
-    std::optional<QString> askSkinFile(const QString&) override
-    {
-        ADD_FAILURE() << "unexpected skin dialog";
-        return std::nullopt;
-    }
-    bool confirmLineDeletion() override
-    {
-        ++questions;
-        return answerYes;
-    }
-    void showError(const QString& text) override { ADD_FAILURE() << text.toStdString(); }
-
-    bool answerYes = false;
-    int questions = 0;
-};
-
 std::vector<std::string> itemsOf(const QListWidget& list)
 {
     std::vector<std::string> items;
@@ -58,18 +36,11 @@ std::vector<std::string> itemsOf(const QListWidget& list)
     return items;
 }
 
-QByteArray bytesOf(const std::filesystem::path& file)
-{
-    QFile in(QString::fromStdString(file.string()));
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("(missing)");
-}
-
 class DataFormTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder_.isValid());
-        const std::filesystem::path dir = folder_.path().toStdString();
+        const std::filesystem::path dir = folder_.path();
         files_ = {dir / "stocks.INI", dir / "MorvaneStocks.html"};
         quitOnLastClosed_ = QGuiApplication::quitOnLastWindowClosed();
         QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -84,6 +55,9 @@ protected:
 
     void TearDown() override
     {
+        EXPECT_TRUE(prompts_.errors.isEmpty()) << prompts_.errors.join('\n').toStdString();
+        EXPECT_EQ(prompts_.brokerAsked, 0);
+        EXPECT_TRUE(prompts_.skinAskedWith.isEmpty());
         Form2 = previousForm2_;
         form2_.reset();
         form1_.reset();
@@ -114,7 +88,7 @@ protected:
     std::unique_ptr<TForm2> form2_;
 
 private:
-    QTemporaryDir folder_;
+    TempFolder folder_;
     bool quitOnLastClosed_ = true;
     Prompts* previousPrompts_ = nullptr;
     TForm2* previousForm2_ = nullptr;
@@ -176,18 +150,18 @@ TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
     addStock(QStringLiteral("MSFT"), QStringLiteral("30"));
     const std::vector<std::string> before = pageLines();
     ASSERT_EQ(before.size(), 7u);
-    const QByteArray pageOnDisk = bytesOf(files_.defaultPageFile);
-    const QByteArray backupOnDisk =
+    const std::string pageOnDisk = bytesOf(files_.defaultPageFile);
+    const std::string backupOnDisk =
         bytesOf(files_.defaultPageFile.parent_path() / "MorvaneStocks.BAK");
-    const QByteArray settingsOnDisk = bytesOf(files_.settingsFile);
+    const std::string settingsOnDisk = bytesOf(files_.settingsFile);
 
     form1_->DatClick();
-    prompts_.answerYes = true;
+    prompts_.confirmAnswer = true;
     const int ibmRow = 1;
     ASSERT_NE(before[ibmRow].find("IBM"), std::string::npos);
     clickRow(ibmRow);
 
-    EXPECT_EQ(prompts_.questions, 1);
+    EXPECT_EQ(prompts_.confirmAsked, 1);
     std::vector<std::string> expected = before;
     expected.erase(expected.begin() + ibmRow);
     EXPECT_EQ(pageLines(), expected);
@@ -199,7 +173,7 @@ TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
 
     // A fixed line goes just as well.
     clickRow(0);
-    EXPECT_EQ(prompts_.questions, 2);
+    EXPECT_EQ(prompts_.confirmAsked, 2);
     expected.erase(expected.begin());
     EXPECT_EQ(pageLines(), expected);
     EXPECT_EQ(dataLines(), expected);
@@ -214,10 +188,10 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
 {
     form1_->DatClick();
     const std::vector<std::string> before = pageLines();
-    prompts_.answerYes = false;
+    prompts_.confirmAnswer = false;
 
     clickRow(2);
-    EXPECT_EQ(prompts_.questions, 1);
+    EXPECT_EQ(prompts_.confirmAsked, 1);
     EXPECT_EQ(form2_->ListBox1->currentRow(), 2);
     EXPECT_EQ(pageLines(), before);
     EXPECT_EQ(dataLines(), before);
@@ -226,16 +200,16 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
     form2_->ListBox1->setFocus();
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
-    EXPECT_EQ(prompts_.questions, 3);
+    EXPECT_EQ(prompts_.confirmAsked, 3);
     EXPECT_EQ(form2_->ListBox1->currentRow(), 4);
     EXPECT_EQ(pageLines(), before);
 
     // A click that leaves no line selected asks too, and on Yes deletes nothing.
-    prompts_.answerYes = true;
+    prompts_.confirmAnswer = true;
     QListWidget& list = *form2_->ListBox1;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
                       list.visualItemRect(list.item(4)).center());
-    EXPECT_EQ(prompts_.questions, 4);
+    EXPECT_EQ(prompts_.confirmAsked, 4);
     EXPECT_TRUE(list.selectedItems().isEmpty());
     EXPECT_EQ(pageLines(), before);
     EXPECT_EQ(dataLines(), before);
@@ -250,7 +224,7 @@ TEST_F(DataFormTest, OpeningAndFocusingTheListAsksNothing)
     ASSERT_TRUE(form2_->ListBox1->hasFocus());
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(prompts_.questions, 0);
+    EXPECT_EQ(prompts_.confirmAsked, 0);
     EXPECT_EQ(dataLines(), pageLines());
     EXPECT_EQ(pageLines().size(), 5u);
 }
@@ -263,7 +237,7 @@ TEST_F(DataFormTest, DeletionKeepsEditsMadeInTheMainWindowWhileTheListWasOpen)
     const std::vector<std::string> edited = pageLines();
     ASSERT_EQ(dataLines(), edited);
 
-    prompts_.answerYes = true;
+    prompts_.confirmAnswer = true;
     const int last = static_cast<int>(edited.size()) - 1;
     clickRow(last);
 

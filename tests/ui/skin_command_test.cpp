@@ -1,5 +1,5 @@
-#include "form1_fixture.h"
-#include "qt_printers.h"
+#include "tests/support/qt_printers.h"
+#include "tests/ui/form1_fixture.h"
 
 #include <QImage>
 #include <QLabel>

@@ -2,13 +2,13 @@
 
 #include "core/settings.h"
 #include "platform/drag_full_windows.h"
-#include "tests/ui/qt_printers.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/temp_folder.h"
 #include "ui/click_label.h"
 #include "ui/stokfile1.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -157,15 +157,14 @@ protected:
     void SetUp() override
     {
         WindowMoveLoopTest::SetUp();
-        ASSERT_TRUE(folder_.isValid());
-        const std::filesystem::path dir = folder_.path().toStdString();
+        const std::filesystem::path dir = folder_.path();
         files_ = {dir / "stocks.INI", dir / "MorvaneStocks.html"};
     }
 
     ProgramFiles files_;
 
 private:
-    QTemporaryDir folder_;
+    TempFolder folder_;
 };
 
 // Label1's grab area on the top of the bar, clear of "Stock" and "X".

@@ -2,7 +2,8 @@
 
 #include "core/dollar_outline.h"
 #include "platform/system_metrics.h"
-#include "tests/ui/qt_printers.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/temp_folder.h"
 #include "ui/click_label.h"
 #include "ui/stokfile1.h"
 
@@ -10,7 +11,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRegion>
-#include <QTemporaryDir>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -147,9 +147,8 @@ TEST_F(WindowShapeTest, LargerFrameAndCaptionMoveTheOutlineByTheSameAmounts)
 
 TEST_F(WindowShapeTest, MainWindowWearsTheShapeFromItsFirstMoment)
 {
-    QTemporaryDir folder;
-    ASSERT_TRUE(folder.isValid());
-    const std::filesystem::path dir = folder.path().toStdString();
+    TempFolder folder;
+    const std::filesystem::path dir = folder.path();
     TForm1 form({dir / "stocks.INI", dir / "MorvaneStocks.html"});
 
     EXPECT_EQ(form.size(), QSize(146, 235));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/emf_layout.h"
-#include "ui/wmf_layout.h"
+#include "skin/emf_layout.h"
+#include "skin/wmf_layout.h"
 
 #include <QByteArray>
 #include <QImage>

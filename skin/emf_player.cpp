@@ -1,7 +1,7 @@
-#include "ui/emf_player.h"
+#include "skin/emf_player.h"
 
-#include "ui/dib_image.h"
-#include "ui/gdi_context.h"
+#include "skin/dib_image.h"
+#include "skin/gdi_context.h"
 
 #include <uemf.h>
 

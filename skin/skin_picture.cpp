@@ -1,10 +1,10 @@
-#include "ui/skin_picture.h"
+#include "skin/skin_picture.h"
 
 #include "core/cp1252.h"
-#include "core/picture_kind.h"
 #include "core/stock_error.h"
-#include "ui/metafile_reader.h"
-#include "ui/picture_limits.h"
+#include "skin/metafile_reader.h"
+#include "skin/picture_kind.h"
+#include "skin/picture_limits.h"
 
 #include <QFile>
 #include <QImageReader>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/byte_view.h"
-#include "ui/wmf_layout.h"
+#include "skin/byte_view.h"
+#include "skin/wmf_layout.h"
 
 class QPainter;
 

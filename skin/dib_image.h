@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/byte_view.h"
+#include "skin/byte_view.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/byte_view.h"
-#include "ui/metafile_record.h"
+#include "skin/byte_view.h"
+#include "skin/metafile_record.h"
 
 #include <QSize>
 #include <QTransform>

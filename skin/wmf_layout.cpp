@@ -1,6 +1,6 @@
-#include "ui/wmf_layout.h"
+#include "skin/wmf_layout.h"
 
-#include "ui/picture_limits.h"
+#include "skin/picture_limits.h"
 
 #include <uwmf.h>
 

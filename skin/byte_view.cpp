@@ -1,4 +1,4 @@
-#include "ui/byte_view.h"
+#include "skin/byte_view.h"
 
 #include "core/stock_error.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/gdi_object.h"
+#include "skin/gdi_object.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,12 +1,12 @@
-#include "ui/skin_picture.h"
+#include "skin/skin_picture.h"
 
 #include "core/stock_error.h"
-#include "tests/ui/sample_pictures.h"
+#include "tests/support/sample_pictures.h"
+#include "tests/support/temp_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -20,11 +20,11 @@ using samples::encoded;
 
 class SkinPictureTest : public ::testing::Test {
 protected:
-    std::string path(const QString& name) const { return folder.filePath(name).toStdString(); }
+    std::string path(const QString& name) const { return (folder / name.toStdString()).string(); }
 
     std::string write(const QString& name, const QByteArray& bytes) const
     {
-        QFile file(folder.filePath(name));
+        QFile file(QString::fromStdString((folder / name.toStdString()).string()));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         return path(name);
@@ -40,7 +40,7 @@ protected:
         return "loaded";
     }
 
-    QTemporaryDir folder;
+    TempFolder folder;
 };
 
 QRgb at(const QImage& image, int x, int y)
@@ -122,7 +122,7 @@ TEST_F(SkinPictureTest, UnknownExtensionsAreRefusedBeforeTheFileIsLookedAt)
     EXPECT_EQ(errorOf(path("photo.PNG")), "Unknown picture file extension (.PNG)");
     EXPECT_EQ(errorOf(path("skin")), "Unknown picture file extension (.)");
     EXPECT_EQ(errorOf(""), "Unknown picture file extension (.)");
-    ASSERT_TRUE(QDir(folder.path()).mkdir("old.bmp"));
+    ASSERT_TRUE(std::filesystem::create_directory(folder / "old.bmp"));
     EXPECT_EQ(errorOf(path("old.bmp/skin")), "Unknown picture file extension (.)");
 }
 
@@ -131,10 +131,10 @@ TEST_F(SkinPictureTest, FilesThatCannotBeOpenedAreNamedAsGiven)
     const std::string missing = path("missing.bmp");
     EXPECT_EQ(errorOf(missing), "Cannot open file " + missing);
     EXPECT_EQ(errorOf(path("missing.EMF")), "Cannot open file " + path("missing.EMF"));
-    ASSERT_TRUE(QDir(folder.path()).mkdir("folder.ico"));
+    ASSERT_TRUE(std::filesystem::create_directory(folder / "folder.ico"));
     EXPECT_EQ(errorOf(path("folder.ico")), "Cannot open file " + path("folder.ico"));
     // A Windows-1252 name reaches the file system as the same characters.
-    const std::string euroName = folder.path().toStdString() + "/skin\x80.bmp";
+    const std::string euroName = (folder / "skin\x80.bmp").string();
     EXPECT_EQ(errorOf(euroName), "Cannot open file " + euroName);
     write(QString::fromUtf8("skin\u20AC.bmp"), encoded(bitmapSkin(), "bmp"));
     EXPECT_EQ(loadSkinPicture(euroName).size(), QSize(138, 208));
@@ -173,7 +173,9 @@ TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
         EXPECT_EQ(errorOf(write("header." + extension, valid.left(20))), expected);
         EXPECT_EQ(errorOf(write("noise." + extension, noise)), expected);
         // A device that never ends, such as a link to /dev/zero, is read only so far.
-        ASSERT_TRUE(QFile::link("/dev/zero", folder.filePath("endless." + extension)));
+        ASSERT_TRUE(QFile::link(
+            "/dev/zero",
+            QString::fromStdString((folder / ("endless." + extension.toStdString())).string())));
         EXPECT_EQ(errorOf(path("endless." + extension)), expected);
     }
 }

@@ -1,15 +1,15 @@
 // Skin loading against Qt's own bitmap loading, and metafile playback against drawing the
 // same shapes with QPainter directly.
 
-#include "tests/ui/headless_qt.h"
-#include "tests/ui/sample_pictures.h"
-#include "ui/metafile_reader.h"
-#include "ui/skin_picture.h"
+#include "skin/metafile_reader.h"
+#include "skin/skin_picture.h"
+#include "tests/support/headless_qt.h"
+#include "tests/support/sample_pictures.h"
+#include "tests/support/temp_folder.h"
 
 #include <QFile>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -26,13 +26,13 @@ public:
         QImage skin(138, 208, QImage::Format_RGB32);
         skin.fill(Qt::darkGreen);
         QPainter(&skin).fillRect(40, 20, 60, 160, Qt::yellow);
-        path_ = folder_.filePath("skin.bmp");
+        path_ = QString::fromStdString((folder_ / "skin.bmp").string());
         skin.save(path_, "bmp");
     }
     const QString& path() const { return path_; }
 
 private:
-    QTemporaryDir folder_;
+    stocks::TempFolder folder_;
     QString path_;
 };
 

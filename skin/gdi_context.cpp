@@ -1,4 +1,4 @@
-#include "ui/gdi_context.h"
+#include "skin/gdi_context.h"
 
 #include <QPaintDevice>
 

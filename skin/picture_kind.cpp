@@ -1,4 +1,4 @@
-#include "core/picture_kind.h"
+#include "skin/picture_kind.h"
 
 #include "core/stock_error.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/byte_view.h"
-#include "ui/emf_layout.h"
+#include "skin/byte_view.h"
+#include "skin/emf_layout.h"
 
 class QPainter;
 

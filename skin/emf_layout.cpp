@@ -1,6 +1,6 @@
-#include "ui/emf_layout.h"
+#include "skin/emf_layout.h"
 
-#include "ui/picture_limits.h"
+#include "skin/picture_limits.h"
 
 #include <uemf.h>
 #include <uemf_endian.h>

@@ -1,6 +1,6 @@
-#include "ui/dib_image.h"
+#include "skin/dib_image.h"
 
-#include "ui/picture_limits.h"
+#include "skin/picture_limits.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -1,13 +1,13 @@
-#include "ui/skin_picture.h"
+#include "skin/skin_picture.h"
 
 #include "core/stock_error.h"
-#include "tests/ui/sample_pictures.h"
-#include "ui/picture_limits.h"
+#include "skin/picture_limits.h"
+#include "tests/support/sample_pictures.h"
+#include "tests/support/temp_folder.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,7 @@ QByteArray mutate(QByteArray bytes, std::mt19937& random)
 
 TEST(SkinPictureFuzz, DamagedFilesLoadOrFailWithTheirKindsMessage)
 {
-    QTemporaryDir folder;
+    TempFolder folder;
     const std::vector<Seed> kinds = seeds();
     std::mt19937 random(1252);
     std::vector<int> loaded(kinds.size());
@@ -101,7 +101,8 @@ TEST(SkinPictureFuzz, DamagedFilesLoadOrFailWithTheirKindsMessage)
         const Seed& seed = kinds[kind];
         const QByteArray bytes = mutate(seed.bytes, random);
         // A new file each round: rewriting one in place makes some file systems flush it.
-        const QString name = folder.filePath("fuzz." + seed.extension);
+        const QString name =
+            QString::fromStdString((folder / ("fuzz." + seed.extension.toStdString())).string());
         QFile::remove(name);
         QFile file(name);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));

@@ -1,4 +1,4 @@
-#include "ui/gdi_object.h"
+#include "skin/gdi_object.h"
 
 #include <QImage>
 

@@ -1,5 +1,5 @@
-#include "core/picture_kind.h"
 #include "core/stock_error.h"
+#include "skin/picture_kind.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ui/metafile_reader.h"
+#include "skin/metafile_reader.h"
 
-#include "ui/emf_player.h"
-#include "ui/wmf_player.h"
+#include "skin/emf_player.h"
+#include "skin/wmf_player.h"
 
 #include <QPainter>
 

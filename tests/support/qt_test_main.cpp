@@ -1,4 +1,4 @@
-#include "headless_qt.h"
+#include "tests/support/headless_qt.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
-#include "ui/metafile_reader.h"
+#include "skin/metafile_reader.h"
 
 #include "core/stock_error.h"
-#include "tests/ui/sample_pictures.h"
+#include "tests/support/sample_pictures.h"
 
 #include <QPainter>
 
