@@ -38,6 +38,16 @@ void deleteFirst(PageList& page, std::string_view text)
         page.remove(*index);
 }
 
+// Older pages hold the symbol unencoded; such a line is still the user's stock line.
+void deleteFirstStock(PageList& page, std::string_view symbol, std::string_view note,
+                      std::string_view line)
+{
+    if (const auto index = page.find(line))
+        page.remove(*index);
+    else
+        deleteFirst(page, lines::stockAsOlderPagesWrote(symbol, note));
+}
+
 // The target index counts in the list after the line is taken out.
 void moveBelow(PageList& page, std::string_view text, long long target)
 {
@@ -68,13 +78,13 @@ void seedNewPage(PageList& page)
 void addStock(PageList& page, std::string_view symbol, std::string_view note)
 {
     std::string line = lines::stock(symbol, note);
-    deleteFirst(page, line);
+    deleteFirstStock(page, symbol, note, line);
     page.insert(clampedIndex(lineCount(page) - 4), std::move(line));
 }
 
 void removeStock(PageList& page, std::string_view symbol, std::string_view note)
 {
-    deleteFirst(page, lines::stock(symbol, note));
+    deleteFirstStock(page, symbol, note, lines::stock(symbol, note));
 }
 
 void placeClosingLines(PageList& page)

@@ -54,16 +54,38 @@ std::string refresh(long long seconds)
     return join({refreshHead, std::to_string(seconds), refreshTail});
 }
 
+std::string addressText(std::string_view typed)
+{
+    constexpr char hexDigits[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(typed.size());
+    for (const char c : typed) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte <= 0x20 || byte == 0x7F || c == '"' || c == '<' || c == '>') {
+            text += '%';
+            text += hexDigits[byte >> 4];
+            text += hexDigits[byte & 0x0F];
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
 std::string stock(std::string_view symbol, std::string_view note)
 {
-    return checkedLine(
-        join({"<img src=\"http://", address::chartHost, "/t?s=", symbol, "\">", note}));
+    return checkedLine(stockAsOlderPagesWrote(addressText(symbol), note));
+}
+
+std::string stockAsOlderPagesWrote(std::string_view symbol, std::string_view note)
+{
+    return join({"<img src=\"http://", address::chartHost, "/t?s=", symbol, "\">", note});
 }
 
 std::string broker(std::string_view address)
 {
-    return checkedLine(
-        join({"<br><a href=\"http://", address, "\" target=\"_new\">Broker</a> &#8226; "}));
+    return checkedLine(join(
+        {"<br><a href=\"http://", addressText(address), "\" target=\"_new\">Broker</a> &#8226; "}));
 }
 
 std::string news()

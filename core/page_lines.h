@@ -13,11 +13,20 @@ inline constexpr std::size_t maxLineLength = 4095;
 std::string title();
 /// The meta refresh line that makes the browser reload the page every `seconds` seconds.
 std::string refresh(long long seconds);
-/// Throws StockError, and builds nothing, when the line would hold a line break or a zero
-/// byte or be longer than maxLineLength.
+/// The symbol goes into the chart address percent-encoded where it would end the address
+/// (see addressText); the note stays exactly as typed. Throws StockError, and builds nothing,
+/// when the line would hold a line break or a zero byte or be longer than maxLineLength.
 std::string stock(std::string_view symbol, std::string_view note);
-/// The address is written after a fixed "http://". Refused as stock() refuses.
+/// The stock line as older pages hold it, with the symbol unencoded; only for finding such
+/// a line again, never for writing.
+std::string stockAsOlderPagesWrote(std::string_view symbol, std::string_view note);
+/// The address is written after a fixed "http://", encoded as addressText does. Refused as
+/// stock() refuses.
 std::string broker(std::string_view address);
+
+/// Text for inside a quoted address: '"', '<', '>', space and control bytes become %XX, so
+/// that typed text cannot end the attribute or the tag; every other byte stays as typed.
+std::string addressText(std::string_view typed);
 std::string news();
 std::string nasdaq();
 std::string dow();
