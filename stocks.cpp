@@ -1,3 +1,4 @@
+#include "core/program_files.h"
 #include "ui/built_in_resources.h"
 #include "ui/dataform.h"
 #include "ui/stokfile1.h"
