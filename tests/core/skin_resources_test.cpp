@@ -198,7 +198,9 @@ protected:
 TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)
 {
     ASSERT_EQ(run(folder), 0);
-    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico"}) {
+    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico",
+                             "program_icon_16.png", "program_icon_32.png", "program_icon_48.png",
+                             "program_icon_64.png", "program_icon_128.png"}) {
         const std::string made = readBytes(folder / file);
         EXPECT_FALSE(made.empty()) << file;
         EXPECT_TRUE(made == readBytes(resources / file)) << file << " differs from resources/";
