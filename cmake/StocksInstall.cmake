@@ -26,8 +26,8 @@ set(CPACK_PACKAGE_NAME morvane-stocks)
 set(CPACK_PACKAGE_VENDOR Morvane)
 set(CPACK_PACKAGE_CONTACT "Morvane <stocks@morvane.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tiny desktop stock watcher")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A free-standing dollar sign on the desktop keeps a watch list of stock symbols as a web page of charts that the browser shows and refreshes.")
+set(CPACK_PACKAGE_DESCRIPTION "A free-standing dollar sign on the desktop keeps a watch list of
+stock symbols as a web page of charts that the browser shows and refreshes.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
