@@ -57,7 +57,7 @@ Rgb colourAt(const std::string& bytes, std::size_t info, int height, int x, int 
     const std::size_t row =
         info + 40 + 64 + static_cast<std::size_t>((height - 1 - y) * 4 * ((width * 4 + 31) / 32));
     const unsigned pair = byteAt(bytes, row + static_cast<std::size_t>(x / 2));
-    const std::size_t entry = info + 40 + 4 * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
+    const std::size_t entry = info + 40 + std::size_t{4} * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
     return {int(byteAt(bytes, entry + 2)), int(byteAt(bytes, entry + 1)),
             int(byteAt(bytes, entry))};
 }
