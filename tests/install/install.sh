@@ -20,8 +20,13 @@ mounted=""
 
 finish() {
     local status=$?
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
-    [ -n "$mounted" ] && umount "$mounted"
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null || true
+    fi
+    if [ -n "$mounted" ]; then
+        umount "$mounted" || umount -l "$mounted" || true
+    fi
     if [ "$status" -eq 0 ]; then
         chmod -R u+w "$work" 2>/dev/null
         rm -rf "$work"
@@ -40,7 +45,7 @@ fail() {
     exit 1
 }
 
-# shellcheck source=../../scripts/poll.sh
+# shellcheck source-path=SCRIPTDIR source=../../scripts/poll.sh
 source "$source_dir/scripts/poll.sh"
 
 "$cmake" --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install: $(cat "$work/install.log")"
@@ -55,7 +60,9 @@ desktop-file-validate "$entry" >"$work/validate.log" 2>&1 || fail "desktop entry
 appstreamcli validate --no-net "$metainfo" >"$work/validate.log" 2>&1 ||
     fail "AppStream file: $(cat "$work/validate.log")"
 shown=$(sed -n 's|.*<image>https://[^<]*/main/\([^<]*\)</image>.*|\1|p' "$metainfo")
-[ -n "$shown" ] && [ -f "$source_dir/$shown" ] || fail "the screenshot \"$shown\" is not in the source tree"
+if [ -z "$shown" ] || [ ! -f "$source_dir/$shown" ]; then
+    fail "the screenshot \"$shown\" is not in the source tree"
+fi
 
 # Each menu icon is the program icon, every pixel enlarged to a square: crisp, not blurred.
 on_magenta() { /usr/bin/convert "$1" -filter point -resize "$2" -background magenta -flatten "$3"; }
