@@ -17,7 +17,7 @@ using Palette = std::array<Rgb, 16>;
 template <typename Value> class PixelGrid {
 public:
     PixelGrid(int width, int height, Value fill)
-        : width_(width), height_(height), values_(offset(width, height, width), fill)
+        : width_(width), height_(height), values_(offset(0, height, width), fill)
     {}
 
     int width() const { return width_; }
