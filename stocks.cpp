@@ -1,3 +1,4 @@
+#include "core/program_files.h"
 #include "ui/built_in_resources.h"
 #include "ui/dataform.h"
 #include "ui/stokfile1.h"
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));
+    // Ties the window to its desktop entry and menu icon (on Wayland, its app id).
+    QApplication::setDesktopFileName(QStringLiteral("com.morvane.Stocks"));
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
     TForm1 form1(stocks::programFilesFor(QCoreApplication::applicationFilePath().toStdString()));

@@ -68,11 +68,6 @@ void loadPage(RunValues& values, const ErrorSink& report)
 
 } // namespace
 
-ProgramFiles programFilesFor(const std::filesystem::path& executable)
-{
-    return {settingsFileFor(executable), executable.parent_path() / "MorvaneStocks.html"};
-}
-
 void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
 {
     values.applyWindowShape();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/program_files.h"
 #include "core/run_values.h"
 
 #include <filesystem>
@@ -7,16 +8,6 @@
 #include <string>
 
 namespace stocks {
-
-/// @brief Where the program keeps its files: both lie beside the executable.
-struct ProgramFiles {
-    std::filesystem::path settingsFile;
-    std::filesystem::path defaultPageFile;
-};
-
-/// The settings file is the executable's name with its extension replaced by ".INI";
-/// the default page file is "MorvaneStocks.html" in the same folder.
-ProgramFiles programFilesFor(const std::filesystem::path& executable);
 
 /// Shows an error message to the user; the sequence that reported it goes on.
 using ErrorSink = std::function<void(const std::string& message)>;

@@ -1,5 +1,9 @@
-// Writes the built-in skin bitmap and the two 16-colour icons into the folder given as argument.
-// The output depends on nothing but this file and the outline, so the bytes are reproducible.
+// Writes the built-in skin bitmap, the two 16-colour icons and the program icon as PNG files for
+// the desktop's menus into the folder given as argument. The output depends on nothing but these
+// sources and the outline, so the bytes are reproducible.
+
+#include "indexed_image.h"
+#include "png_file.h"
 
 #include "core/dollar_outline.h"
 
@@ -17,14 +21,6 @@
 #include <vector>
 
 namespace {
-
-struct Rgb {
-    std::uint8_t r;
-    std::uint8_t g;
-    std::uint8_t b;
-};
-
-using Palette = std::array<Rgb, 16>;
 
 // The classic 16-colour VGA text-mode palette.
 constexpr Palette vgaPalette{{{0, 0, 0},
@@ -80,25 +76,6 @@ enum Windows : std::uint8_t {
     winYellow = 11,
 };
 
-class IndexedImage {
-public:
-    IndexedImage(int width, int height, std::uint8_t fill)
-        : width_(width), height_(height), pixels_(static_cast<std::size_t>(width * height), fill)
-    {}
-
-    int width() const { return width_; }
-    int height() const { return height_; }
-    std::uint8_t at(int x, int y) const { return pixels_[index(x, y)]; }
-    void set(int x, int y, std::uint8_t colour) { pixels_[index(x, y)] = colour; }
-
-private:
-    std::size_t index(int x, int y) const { return static_cast<std::size_t>(y * width_ + x); }
-
-    int width_;
-    int height_;
-    std::vector<std::uint8_t> pixels_;
-};
-
 void putU16(std::string& out, std::uint32_t value)
 {
     out += static_cast<char>(value & 0xFF);
@@ -148,12 +125,13 @@ void putPixels4(std::string& out, const IndexedImage& image)
 {
     const std::uint32_t stride = rowBytes(image.width(), 4);
     for (int y = image.height() - 1; y >= 0; --y) {
-        std::string row(stride, '\0');
+        std::vector<std::uint8_t> row(stride, 0);
         for (int x = 0; x < image.width(); ++x) {
             const int shift = x % 2 == 0 ? 4 : 0;
-            row[static_cast<std::size_t>(x / 2)] |= static_cast<char>(image.at(x, y) << shift);
+            row[static_cast<std::size_t>(x / 2)] |=
+                static_cast<std::uint8_t>(image.at(x, y) << shift);
         }
-        out += row;
+        out.append(row.begin(), row.end());
     }
 }
 
@@ -172,7 +150,7 @@ std::string bitmapFile(const IndexedImage& image, const Palette& palette)
 }
 
 // A one-image icon file; pixels where transparent is true show the ground behind the icon.
-std::string iconFile(const IndexedImage& image, const std::vector<bool>& transparent,
+std::string iconFile(const IndexedImage& image, const PixelMask& transparent,
                      const Palette& palette)
 {
     const int size = image.width();
@@ -197,12 +175,12 @@ std::string iconFile(const IndexedImage& image, const std::vector<bool>& transpa
     putPalette(out, palette);
     putPixels4(out, image);
     for (int y = size - 1; y >= 0; --y) {
-        std::string row(maskStride, '\0');
+        std::vector<std::uint8_t> row(maskStride, 0);
         for (int x = 0; x < size; ++x) {
-            if (transparent[static_cast<std::size_t>(y * size + x)])
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80 >> (x % 8));
+            if (transparent.at(x, y))
+                row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80U >> (x % 8));
         }
-        out += row;
+        out.append(row.begin(), row.end());
     }
     return out;
 }
@@ -282,20 +260,18 @@ bool touchesSign(int x, int y)
     });
 }
 
-using Coverage = std::vector<bool>;
-
-Coverage signCoverage()
+PixelMask signCoverage()
 {
-    Coverage covered(skinWidth * skinHeight);
+    PixelMask covered(skinWidth, skinHeight, false);
     for (int y = 0; y < skinHeight; ++y) {
         for (int x = 0; x < skinWidth; ++x)
-            covered[static_cast<std::size_t>(y * skinWidth + x)] = touchesSign(x, y);
+            covered.set(x, y, touchesSign(x, y));
     }
     return covered;
 }
 
 // Within two pixels of the ground: the part of the rim that every fill rule shows at least once.
-bool onRim(const Coverage& covered, int x, int y)
+bool onRim(const PixelMask& covered, int x, int y)
 {
     for (int dy = -2; dy <= 2; ++dy) {
         for (int dx = -2; dx <= 2; ++dx) {
@@ -303,8 +279,7 @@ bool onRim(const Coverage& covered, int x, int y)
             const int ny = y + dy;
             if (std::abs(dx) + std::abs(dy) > 2)
                 continue;
-            if (nx < 0 || ny < 0 || nx >= skinWidth || ny >= skinHeight ||
-                !covered[static_cast<std::size_t>(ny * skinWidth + nx)])
+            if (nx < 0 || ny < 0 || nx >= skinWidth || ny >= skinHeight || !covered.at(nx, ny))
                 return true;
         }
     }
@@ -317,7 +292,7 @@ bool onBarEdge(int x)
     return x == barLeft - 1 || x == barLeft || x == barRight - 1 || x == barRight;
 }
 
-std::uint8_t signColour(const Coverage& covered, int x, int y)
+std::uint8_t signColour(const PixelMask& covered, int x, int y)
 {
     if (onRim(covered, x, y) || onBarEdge(x))
         return vgaDarkGreen;
@@ -337,11 +312,11 @@ std::uint8_t signColour(const Coverage& covered, int x, int y)
 
 IndexedImage drawSkin()
 {
-    const Coverage covered = signCoverage();
+    const PixelMask covered = signCoverage();
     IndexedImage skin(skinWidth, skinHeight, vgaWhite);
     for (int y = 0; y < skinHeight; ++y) {
         for (int x = 0; x < skinWidth; ++x) {
-            if (covered[static_cast<std::size_t>(y * skinWidth + x)])
+            if (covered.at(x, y))
                 skin.set(x, y, signColour(covered, x, y));
         }
     }
@@ -380,7 +355,7 @@ double distanceFromIconCentre(int x, int y, double shift)
 
 struct Icon {
     IndexedImage image{iconSize, iconSize, winBlack};
-    std::vector<bool> transparent = std::vector<bool>(iconSize * iconSize, true);
+    PixelMask transparent{iconSize, iconSize, true};
 };
 
 Icon drawIcon(std::uint8_t disk, std::uint8_t lowerRightShade, std::uint8_t sign)
@@ -396,7 +371,7 @@ Icon drawIcon(std::uint8_t disk, std::uint8_t lowerRightShade, std::uint8_t sign
             if (iconDollar[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#')
                 colour = sign;
             icon.image.set(x, y, colour);
-            icon.transparent[static_cast<std::size_t>(y * iconSize + x)] = false;
+            icon.transparent.set(x, y, false);
         }
     }
     return icon;
@@ -428,6 +403,13 @@ int main(int argc, char** argv)
         const Icon program = drawIcon(winYellow, winOlive, winGreen);
         writeFile(folder / "program_icon.ico",
                   iconFile(program.image, program.transparent, windowsPalette));
+        // The sizes of the desktop's icon theme, each a whole multiple of the drawn icon.
+        for (const int size : {16, 32, 48, 64, 128}) {
+            const int factor = size / iconSize;
+            writeFile(folder / ("program_icon_" + std::to_string(size) + ".png"),
+                      pngFile(program.image.enlarged(factor), program.transparent.enlarged(factor),
+                              windowsPalette));
+        }
     } catch (const std::exception& error) {
         std::cerr << "make_resources: " << error.what() << '\n';
         return 1;

@@ -57,7 +57,7 @@ Rgb colourAt(const std::string& bytes, std::size_t info, int height, int x, int 
     const std::size_t row =
         info + 40 + 64 + static_cast<std::size_t>((height - 1 - y) * 4 * ((width * 4 + 31) / 32));
     const unsigned pair = byteAt(bytes, row + static_cast<std::size_t>(x / 2));
-    const std::size_t entry = info + 40 + 4 * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
+    const std::size_t entry = info + 40 + std::size_t{4} * (x % 2 == 0 ? pair >> 4 : pair & 0x0F);
     return {int(byteAt(bytes, entry + 2)), int(byteAt(bytes, entry + 1)),
             int(byteAt(bytes, entry))};
 }
@@ -198,7 +198,9 @@ protected:
 TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)
 {
     ASSERT_EQ(run(folder), 0);
-    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico"}) {
+    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico",
+                             "program_icon_16.png", "program_icon_32.png", "program_icon_48.png",
+                             "program_icon_64.png", "program_icon_128.png"}) {
         const std::string made = readBytes(folder / file);
         EXPECT_FALSE(made.empty()) << file;
         EXPECT_TRUE(made == readBytes(resources / file)) << file << " differs from resources/";

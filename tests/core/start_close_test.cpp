@@ -129,14 +129,6 @@ protected:
     Lines reports;
 };
 
-TEST_F(StartCloseTest, ProgramFilesLieBesideTheExecutable)
-{
-    const auto found = programFilesFor("/opt/morvane/stocks.exe");
-    EXPECT_EQ(found.settingsFile, fs::path("/opt/morvane/stocks.INI"));
-    EXPECT_EQ(found.defaultPageFile, fs::path("/opt/morvane/MorvaneStocks.html"));
-    EXPECT_EQ(files.settingsFile, folder / "stocks.INI");
-}
-
 TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
 {
     MemoryRunValues values;

@@ -1,0 +1,40 @@
+# Installs the program as a desktop program, and packs the same tree as a .deb with cpack.
+include(GNUInstallDirs)
+
+# The program lives in a folder of its own: that folder is where it looks for its settings
+# file and default page (or, when it may not write there, the user's own folder).
+set(STOCKS_PROGRAM_DIR lib/morvane-stocks)
+install(TARGETS stocks RUNTIME DESTINATION ${STOCKS_PROGRAM_DIR})
+
+# The command is a relative link, so the tree works wherever it is unpacked; the program
+# finds its own folder through the link.
+file(RELATIVE_PATH stocks_link_target /${CMAKE_INSTALL_BINDIR} /${STOCKS_PROGRAM_DIR}/stocks)
+file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/install)
+file(CREATE_LINK ${stocks_link_target} ${PROJECT_BINARY_DIR}/install/morvane-stocks SYMBOLIC)
+install(FILES ${PROJECT_BINARY_DIR}/install/morvane-stocks DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+set(STOCKS_APP_ID com.morvane.Stocks)
+install(FILES desktop/${STOCKS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES desktop/${STOCKS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128)
+    install(FILES resources/program_icon_${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME ${STOCKS_APP_ID}.png)
+endforeach()
+
+set(CPACK_PACKAGE_NAME morvane-stocks)
+set(CPACK_PACKAGE_VENDOR Morvane)
+set(CPACK_PACKAGE_CONTACT "Morvane <stocks@morvane.com>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tiny desktop stock watcher")
+set(CPACK_PACKAGE_DESCRIPTION "A free-standing dollar sign on the desktop keeps a watch list of
+stock symbols as a web page of charts that the browser shows and refreshes.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://${STOCKS_MAKER_HOST}/)
+# Qt 6 widgets, libuemf and the C++ runtime, as dpkg-shlibdeps finds them in the program.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Opening the page and the maker's site goes through xdg-open; on Wayland Qt needs its plugin.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-dejavu-core, qt6-wayland")
+include(CPack)

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "indexed_image.h"
+
+#include <string>
+
+/// A PNG file of the image in the palette's colours; pixels where transparent is true are
+/// fully transparent. Uncompressed, so the bytes depend on nothing but the pixels.
+std::string pngFile(const IndexedImage& image, const PixelMask& transparent,
+                    const Palette& palette);
