@@ -118,13 +118,4 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
     return true;
 }
 
-void savePage(RunValues& values)
-{
-    if (values.pageFileUnreadable())
-        throw StockError(formatMessage("Cannot open file %s", values.pageFileName()));
-    writePageFile(pathFromText(values.pageFileName()), values.pageList().lines());
-    if (!values.lookVisible())
-        values.setLookVisible(true);
-}
-
 } // namespace stocks

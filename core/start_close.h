@@ -30,8 +30,4 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 /// could not read is left as it is and does not hold the window open.
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
 
-/// Writes the page list to the page file, keeping the previous page as the backup, and
-/// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
-void savePage(RunValues& values);
-
 } // namespace stocks

@@ -2,6 +2,7 @@
 
 #include "core/integer_text.h"
 #include "core/page_document.h"
+#include "core/page_file.h"
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "platform/drag_full_windows.h"
