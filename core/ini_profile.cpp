@@ -236,7 +236,10 @@ bool writeProfileStrings(const std::filesystem::path& file, std::span<const Prof
     // A settings file that is a link stays a link: the file it points to is replaced.
     const auto target = linkTarget(file);
     const auto loaded = loadFile(target);
-    if (loaded.status == LoadStatus::failed)
+    // A file without write permission is refused, as the profile functions refuse a
+    // read-only file.
+    if (loaded.status == LoadStatus::failed ||
+        (loaded.status == LoadStatus::loaded && noWriteBits(loaded.mode)))
         return false;
     std::string updated = loaded.bytes;
     for (const auto& entry : entries) {

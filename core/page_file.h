@@ -24,11 +24,16 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
 /// The page file's lines in file order, split at LF. One CR at a line's end is dropped, a
 /// zero byte ends its line's text, and a file ending in LF gives a last empty line.
 /// Nothing when the file does not exist; throws StockError "Cannot open file <page>" when
-/// it exists but cannot be read.
+/// it exists but cannot be read, or holds text that is not single-byte: it starts with a
+/// UTF-16 byte-order mark, or more than half of its lines are cut by a zero byte.
 std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path& page);
 
 /// Writes the page list to the page file, keeping the previous page as the backup, and
 /// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
 void savePage(RunValues& values);
+
+/// True when no save may replace the page file: this run could not read it, or its
+/// permission bits let nobody write it.
+bool pageFileKeptAsItIs(const RunValues& values);
 
 } // namespace stocks

@@ -15,6 +15,8 @@ class LineSplitter {
 public:
     void add(std::string_view bytes)
     {
+        if (head_.size() < 2)
+            head_.append(bytes.substr(0, 2 - head_.size()));
         for (auto lineFeed = bytes.find('\n'); lineFeed != std::string_view::npos;
              lineFeed = bytes.find('\n')) {
             addText(bytes.substr(0, lineFeed));
@@ -24,9 +26,13 @@ public:
         addText(bytes);
     }
 
-    std::vector<std::string> finish()
+    /// The lines; nothing when the bytes are text of a wider encoding, such as UTF-16, whose
+    /// lines would come back cut at their zero bytes.
+    std::optional<std::vector<std::string>> finish()
     {
         endLine();
+        if (head_ == "\xFF\xFE" || head_ == "\xFE\xFF" || cutLines_ * 2 > lines_.size())
+            return std::nullopt;
         return std::move(lines_);
     }
 
@@ -48,11 +54,15 @@ private:
             current_.pop_back();
         lines_.push_back(std::move(current_));
         current_.clear();
+        if (cut_)
+            ++cutLines_;
         cut_ = false;
     }
 
     std::vector<std::string> lines_;
     std::string current_;
+    std::string head_;
+    std::size_t cutLines_ = 0;
     bool cut_ = false;
 };
 
@@ -70,9 +80,10 @@ std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path
                           splitter.add(block);
                           return true;
                       });
-    if (!read)
+    auto lines = read ? splitter.finish() : std::nullopt;
+    if (!lines)
         throw StockError(formatMessage("Cannot open file %s", textFromPath(page)));
-    return splitter.finish();
+    return lines;
 }
 
 } // namespace stocks

@@ -110,4 +110,12 @@ void savePage(RunValues& values)
         values.setLookVisible(true);
 }
 
+bool pageFileKeptAsItIs(const RunValues& values)
+{
+    if (values.pageFileUnreadable())
+        return true;
+    const auto mode = regularFileMode(pathFromText(values.pageFileName()));
+    return mode && noWriteBits(*mode);
+}
+
 } // namespace stocks

@@ -95,9 +95,9 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
         savePage(values);
     } catch (const StockError& error) {
         report(error.what());
-        // A page this run could not read stays as it is on disk; nothing held here can be
-        // saved over it, so keeping the window open would only trap the user.
-        if (!values.pageFileUnreadable())
+        // A page this run could not read, or may not write, stays as it is on disk; nothing
+        // held here can be saved over it, so keeping the window open would only trap the user.
+        if (!pageFileKeptAsItIs(values))
             return false;
     }
     try {

@@ -27,7 +27,8 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 
 /// Rebuilds and saves the page, then writes the settings. Returns false when the window
 /// must stay open because the page could not be rebuilt or saved; a page file this run
-/// could not read is left as it is and does not hold the window open.
+/// could not read, or one without write permission, is left as it is and does not hold
+/// the window open.
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
 
 } // namespace stocks

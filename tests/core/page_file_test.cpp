@@ -111,11 +111,24 @@ TEST_F(PageFileTest, ZeroByteEndsOnlyItsOwnLineAcrossBlocks)
     using namespace std::string_literals;
     EXPECT_EQ(readBack("one\r\ntw\0o\r\nthree\r\n"s), (Lines{"one", "tw", "three", ""}));
     EXPECT_EQ(readBack("ab\r\0cd\nef"s), (Lines{"ab", "ef"}));
-    EXPECT_EQ(readBack("\0\n\0"s), (Lines{"", ""}));
     // Around the reader's 64 KiB blocks: a CR LF split between two, a cut line spanning one.
     const std::string fill(65535, 'x');
     EXPECT_EQ(readBack(fill + "\r\na\0"s + std::string(70000, 'y') + "\nz"),
               (Lines{fill, "a", "z"}));
+}
+
+TEST_F(PageFileTest, TextOfAWiderEncodingIsRefusedAndAUtf8MarkKept)
+{
+    using namespace std::string_literals;
+    const auto file = folder / "wide.html";
+    const std::string refused = "Cannot open file " + file.string();
+    for (const auto& bytes : {"\xFF\xFE<\0h\0>\0\r\0\n\0"s, "\xFE\xFF\0<\0h\0\r\0\n"s, "\xFF\xFE"s,
+                              "<\0h\0\r\0\n\0i\0\r\0\n\0"s, "a\r\n\0b\r\n\0c"s}) {
+        writeBytes(file, bytes);
+        EXPECT_EQ(errorOf([&] { readPageFile(file); }), refused);
+    }
+    EXPECT_EQ(readBack("\xEF\xBB\xBF<html>\r\n"), (Lines{"\xEF\xBB\xBF<html>", ""}));
+    EXPECT_EQ(readBack("\xFF\xFF\r\n"), (Lines{"\xFF\xFF", ""}));
 }
 
 TEST_F(PageFileTest, MissingPageReadsAsNothingAndAFolderAsAnError)
@@ -243,6 +256,32 @@ TEST_F(PageFileTest, TwoWritersAtOnceNeverMixTheirPages)
         EXPECT_TRUE(saved == pageBytes(ours) || saved == pageBytes(theirs)) << file;
     }
     EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
+}
+
+TEST_F(PageFileTest, ALinkedPageStaysALinkWithTheBackupBesideIt)
+{
+    // The page's file on another file system where one is at hand, where the backup
+    // cannot be a second name of the page and is copied instead.
+    std::string pattern = fs::is_directory("/dev/shm") ? "/dev/shm/stocks_XXXXXX"
+                                                       : (folder / "target_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path elsewhere = pattern;
+    const auto target = elsewhere / "real.htm";
+    const auto page = folder / "stocks.html";
+    writeBytes(target, "old\r\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, page);
+
+    writePageFile(page, {"first"});
+    writePageFile(page, {"second"});
+    EXPECT_TRUE(fs::is_symlink(page));
+    EXPECT_EQ(fs::read_symlink(page), target);
+    EXPECT_EQ(bytesOf(target), "second\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "first\r\n");
+    EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), {}), 1);
+    fs::remove_all(elsewhere);
 }
 
 TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)

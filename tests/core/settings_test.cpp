@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 namespace stocks {
 namespace {
 
@@ -111,10 +113,22 @@ TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
     expectRefused(Settings(folder_.path() / "dir.INI"), "a.bmp");
     expectRefused(Settings(folder_.path() / "missing" / "stocks.INI"), "a.bmp");
     expectRefused(withFile("[form]\nskin=0\n"), "b\r\n[html]\r\nfile=evil");
+    const auto fifo = folder_.path() / "fifo.INI";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    expectRefused(Settings(fifo), "a.bmp");
+    // No write permission bits: refused even for root, who could write it.
+    const auto readOnly = folder_.path() / "read-only.INI";
+    std::ofstream(readOnly) << "[form]\nskin=0\n";
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    expectRefused(Settings(readOnly), "a.bmp");
+
     EXPECT_EQ(bytesOf(folder_.path() / "stocks.INI"), "[form]\nskin=0\n");
     EXPECT_EQ(bytesOf(folder_.path() / "plain"), "x");
     EXPECT_TRUE(fs::is_empty(folder_.path() / "dir.INI"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary left";
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(bytesOf(readOnly), "[form]\nskin=0\n");
+    EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 5) << "no temporary left";
 }
 
 TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
