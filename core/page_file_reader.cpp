@@ -1,6 +1,5 @@
 #include "core/page_file.h"
 
-#include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/stock_error.h"
 
@@ -82,7 +81,7 @@ std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path
                       });
     auto lines = read ? splitter.finish() : std::nullopt;
     if (!lines)
-        throw StockError(formatMessage("Cannot open file %s", textFromPath(page)));
+        throw StockError("Cannot open file %s", page);
     return lines;
 }
 

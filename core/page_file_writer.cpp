@@ -1,6 +1,5 @@
 #include "core/page_file.h"
 
-#include "core/cp1252.h"
 #include "core/file_io.h"
 #include "core/stock_error.h"
 
@@ -63,7 +62,7 @@ std::optional<StagedFile> stageBackup(const std::filesystem::path& page,
 
 StockError cannotCreate(const std::filesystem::path& page)
 {
-    return StockError(formatMessage("Cannot create file %s", textFromPath(page)));
+    return StockError("Cannot create file %s", page);
 }
 
 } // namespace
@@ -104,8 +103,8 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
 void savePage(RunValues& values)
 {
     if (values.pageFileUnreadable())
-        throw StockError(formatMessage("Cannot open file %s", values.pageFileName()));
-    writePageFile(pathFromText(values.pageFileName()), values.pageList().lines());
+        throw StockError("Cannot open file %s", values.pageFileName());
+    writePageFile(values.pageFileName(), values.pageList().lines());
     if (!values.lookVisible())
         values.setLookVisible(true);
 }
@@ -114,7 +113,7 @@ bool pageFileKeptAsItIs(const RunValues& values)
 {
     if (values.pageFileUnreadable())
         return true;
-    const auto mode = regularFileMode(pathFromText(values.pageFileName()));
+    const auto mode = regularFileMode(values.pageFileName());
     return mode && noWriteBits(*mode);
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "core/run_values.h"
+#include "core/stock_error.h"
 
 #include <filesystem>
 #include <functional>
-#include <string>
 
 namespace stocks {
 
@@ -19,7 +19,7 @@ struct ProgramFiles {
 ProgramFiles programFilesFor(const std::filesystem::path& executable);
 
 /// Shows an error message to the user; the sequence that reported it goes on.
-using ErrorSink = std::function<void(const std::string& message)>;
+using ErrorSink = std::function<void(const StockError& error)>;
 
 /// Restores the previous run from the settings file and the page file. An error in one
 /// step is reported and the remaining steps still run, so the watch list always loads.

@@ -31,7 +31,7 @@ PictureKind pictureKindFor(std::string_view fileName)
     for (const auto& [name, kind] : known)
         if (equalsIgnoringAsciiCase(extension, name))
             return kind;
-    throw StockError(formatMessage("Unknown picture file extension (.%s)", extension));
+    throw StockError("Unknown picture file extension (.%s)", extension);
 }
 
 } // namespace stocks

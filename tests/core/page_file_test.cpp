@@ -151,9 +151,9 @@ TEST_F(PageFileTest, PageThatCannotBeCreatedIsReported)
         EXPECT_EQ(names(), std::set<std::string>{"file"});
         EXPECT_EQ(bytesOf(folder / "file"), "keep");
     }
-    // Messages carry Windows-1252 text; the file system's names are UTF-8.
+    // The message keeps the name's bytes as the file system has them.
     EXPECT_EQ(errorOf([&] { writePageFile(folder / "absent" / "B\xc3\xb6rse.html", {}); }),
-              "Cannot create file " + (folder / "absent" / "B\xf6rse.html").string());
+              "Cannot create file " + (folder / "absent" / "B\xc3\xb6rse.html").string());
 }
 
 // Writes under a file-size limit, which cuts a write short with no error for the bytes that

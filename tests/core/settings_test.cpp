@@ -143,6 +143,23 @@ TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
     EXPECT_EQ(fs::status(folder_.path() / "real.INI").permissions(), mode);
 }
 
+TEST_F(SettingsTest, FileNamesKeepTheirBytesAndOlderWindows1252NamesStillRead)
+{
+    const auto wide = (folder_.path() / "\u7528\u6237" / "MorvaneStocks.html").string();
+    const auto rawFolder = folder_.path() / "raw\xF6";
+    fs::create_directory(rawFolder);
+    const auto raw = (rawFolder / "page.html").string();
+    auto settings = withFile("[html]\r\nold=/home/B\xF6rse/MorvaneStocks.html\r\n");
+    settings.writeString("html", "file", wide);
+    settings.writeString("form", "skin", raw);
+    EXPECT_NE(bytesOf(settings.fileName()).find("file=" + wide + "\r\n"), std::string::npos);
+    EXPECT_EQ(settings.readFileName("html", "file", ""), wide);
+    // Not UTF-8, but its folder exists under exactly these bytes.
+    EXPECT_EQ(settings.readFileName("form", "skin", "0"), raw);
+    EXPECT_EQ(settings.readFileName("html", "old", ""), "/home/B\xC3\xB6rse/MorvaneStocks.html");
+    EXPECT_EQ(settings.readFileName("html", "none", "0"), "0");
+}
+
 TEST(SettingsFile, IsTheExecutableWithTheExtensionIni)
 {
     EXPECT_EQ(settingsFileFor("/opt/stocks/stocks"), fs::path("/opt/stocks/stocks.INI"));

@@ -119,7 +119,7 @@ protected:
     bool close(RunValues& values) { return runCloseSequence(values, files, collect()); }
     ErrorSink collect()
     {
-        return [this](const std::string& message) { reports.push_back(message); };
+        return [this](const StockError& error) { reports.push_back(error.what()); };
     }
 
     fs::path page() const { return files.defaultPageFile; }
