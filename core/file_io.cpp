@@ -13,7 +13,7 @@
 namespace stocks {
 namespace {
 
-constexpr std::size_t blockSize = 64 * 1024;
+constexpr std::size_t blockSize = std::size_t{64} * 1024;
 constexpr int maxLinkHops = 40;
 constexpr int maxNameAttempts = 100;
 // Leaves room for the hidden name's additions within the file system's 255 bytes.

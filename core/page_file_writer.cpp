@@ -11,7 +11,7 @@
 namespace stocks {
 namespace {
 
-constexpr std::size_t writeChunk = 64 * 1024;
+constexpr std::size_t writeChunk = std::size_t{64} * 1024;
 
 // The lines go out in chunks, so that no second copy of a large page is ever held.
 bool writeLines(StagedFile& file, const std::vector<std::string>& lines)

@@ -61,7 +61,6 @@ void loadPage(RunValues& values, const ErrorSink& report)
         }
         return;
     }
-    lines->insert(lines->end(), page.lines().begin(), page.lines().end());
     page.assign(std::move(*lines));
 }
 
