@@ -211,7 +211,6 @@ bool StagedFile::putInPlace()
     // put the same page in place as the backup a moment ago, rename keeps both names.
     ::unlink(name_.c_str());
     name_.clear();
-    syncFolder(destination_.parent_path());
     return true;
 }
 

@@ -87,7 +87,7 @@ public:
     bool write(std::string_view bytes);
     /// Flushes the bytes to the disk and closes the file; false when any may be lost.
     bool finish();
-    /// Renames the file onto its destination and flushes the folder.
+    /// Renames the file onto its destination. The caller flushes the folder after its renames.
     bool putInPlace();
 
 private:

@@ -252,7 +252,10 @@ bool writeProfileStrings(const std::filesystem::path& file, std::span<const Prof
     if (loaded.status == LoadStatus::loaded)
         mode = loaded.mode;
     StagedFile staged(target, mode);
-    return staged.write(updated) && staged.finish() && staged.putInPlace();
+    if (!staged.write(updated) || !staged.finish() || !staged.putInPlace())
+        return false;
+    syncFolder(target.parent_path());
+    return true;
 }
 
 } // namespace stocks

@@ -93,11 +93,16 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
 
     // The page file exists at every moment: the old page gets its backup name only after
     // the new one has taken its place. A backup that cannot be made is given up silently.
-    auto previous = stageBackup(target, backupFileName(page));
+    const auto backup = backupFileName(page);
+    auto previous = stageBackup(target, backup);
     if (!fresh.putInPlace())
         throw cannotCreate(page);
     if (previous)
         previous->putInPlace();
+    // Flushing the folders keeps a power loss from bringing the older page back.
+    syncFolder(target.parent_path());
+    if (backup.parent_path() != target.parent_path())
+        syncFolder(backup.parent_path());
 }
 
 void savePage(RunValues& values)
