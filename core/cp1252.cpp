@@ -80,28 +80,36 @@ std::optional<std::string> cp1252FromUtf8(std::string_view text)
     return out;
 }
 
-std::filesystem::path pathFromText(std::string_view text)
+bool isValidUtf8(std::string_view text)
 {
-    return std::filesystem::path(utf8FromCp1252(text));
-}
-
-std::string textFromPath(const std::filesystem::path& path)
-{
-    const std::string utf8 = path.string();
-    if (auto text = cp1252FromUtf8(utf8))
-        return *text;
-    std::string text;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(utf8[i]);
-        if (byte < 0x80)
-            text += static_cast<char>(byte);
-        else if ((byte & 0xC0) != 0x80)
-            text += cp1252FromUtf8(utf8.substr(i, byte >= 0xF0   ? 4
-                                                  : byte >= 0xE0 ? 3
-                                                                 : 2))
-                        .value_or("?");
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        // 0xC0, 0xC1 and 0xF5 and above would only start overlong or too large forms.
+        const std::size_t length = lead < 0xC2   ? 0
+                                   : lead < 0xE0 ? 2
+                                   : lead < 0xF0 ? 3
+                                   : lead < 0xF5 ? 4
+                                                 : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        char32_t cp = lead & (0x7F >> length);
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+        if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+            return false;
+        i += length;
     }
-    return text;
+    return true;
 }
 
 } // namespace stocks

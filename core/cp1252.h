@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,11 +14,8 @@ std::string utf8FromCp1252(std::string_view text);
 /// UTF-8 is malformed.
 std::optional<std::string> cp1252FromUtf8(std::string_view text);
 
-/// A file name kept as Windows-1252 text, as the file system wants it.
-std::filesystem::path pathFromText(std::string_view text);
-
-/// A file name as Windows-1252 text, for messages and settings; a character the code page
-/// cannot hold becomes "?".
-std::string textFromPath(const std::filesystem::path& path);
+/// True when the bytes are well-formed UTF-8: no stray or missing continuation bytes, no
+/// overlong forms, no surrogates, nothing beyond U+10FFFF.
+bool isValidUtf8(std::string_view text);
 
 } // namespace stocks

@@ -1,15 +1,11 @@
 #include "core/ini_profile.h"
 
-#include <atomic>
-#include <cerrno>
+#include "core/ascii_case.h"
+#include "core/file_io.h"
+
 #include <string>
-#include <system_error>
 #include <utility>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace stocks {
 namespace {
@@ -55,22 +51,6 @@ std::string_view trimBlanks(std::string_view text)
     while (!text.empty() && isBlank(text.back()))
         text.remove_suffix(1);
     return text;
-}
-
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool sameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (asciiLower(a[i]) != asciiLower(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::optional<std::string_view> sectionHeader(std::string_view content)
@@ -122,11 +102,11 @@ Location locate(std::string_view text, const std::vector<Line>& lines, std::stri
                 found.sectionEnd = i;
                 return found;
             }
-            if (sameName(*name, section))
+            if (equalsIgnoringAsciiCase(*name, section))
                 found.section = i;
         } else if (found.section) {
             const auto keyName = keyOf(content);
-            if (keyName && sameName(*keyName, key)) {
+            if (keyName && equalsIgnoringAsciiCase(*keyName, key)) {
                 found.key = i;
                 return found;
             }
@@ -160,30 +140,6 @@ std::string_view lineBreakBefore(std::string_view text, std::size_t pos)
     return text[pos - 1] == '\r' ? "\n" : "\r\n";
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    int get() const { return fd_; }
-    bool valid() const { return fd_ >= 0; }
-    // Closing can report a failed write, so the writer asks for its result.
-    bool close()
-    {
-        const int fd = fd_;
-        fd_ = -1;
-        return ::close(fd) == 0;
-    }
-
-private:
-    int fd_;
-};
-
 enum class LoadStatus { loaded, missing, failed };
 
 struct LoadedFile {
@@ -195,87 +151,21 @@ struct LoadedFile {
 LoadedFile loadFile(const std::filesystem::path& file)
 {
     LoadedFile loaded;
-    // Non-blocking, so that a FIFO under the INI's name cannot hang the program.
-    const FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!fd.valid()) {
-        if (errno == ENOENT)
-            loaded.status = LoadStatus::missing;
+    // Never waits: a FIFO under the INI's name cannot hang the program.
+    const InputFile input = openRegularFile(file);
+    if (input.status == InputFile::Status::missing)
+        loaded.status = LoadStatus::missing;
+    if (input.status != InputFile::Status::opened)
         return loaded;
-    }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode))
-        return loaded;
-    loaded.mode = info.st_mode & 07777;
-    char buffer[65536];
-    for (;;) {
-        const auto count = ::read(fd.get(), buffer, sizeof buffer);
-        if (count == 0)
-            break;
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return loaded;
-        }
-        loaded.bytes.append(buffer, static_cast<std::size_t>(count));
-    }
-    loaded.status = LoadStatus::loaded;
-    return loaded;
-}
-
-bool writeAll(int fd, std::string_view bytes)
-{
-    while (!bytes.empty()) {
-        const auto count = ::write(fd, bytes.data(), bytes.size());
-        if (count < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(count));
-    }
-    return true;
-}
-
-void syncFolder(const std::filesystem::path& folder)
-{
-    const FileDescriptor fd(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.valid())
-        ::fsync(fd.get());
-}
-
-bool replaceFile(const std::filesystem::path& file, std::string_view bytes,
-                 std::optional<mode_t> mode)
-{
-    static std::atomic<unsigned> counter{0};
-    std::filesystem::path temporary;
-    int opened = -1;
-    // A temporary left behind by a crashed run may hold a name; take the next one.
-    for (int attempt = 0; attempt < 100 && opened < 0; ++attempt) {
-        std::string name = ".";
-        name += file.filename().string();
-        name += '.';
-        name += std::to_string(::getpid());
-        name += '-';
-        name += std::to_string(counter++);
-        name += ".tmp";
-        temporary = file.parent_path() / name;
-        opened = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (opened < 0 && errno != EEXIST)
-            return false;
-    }
-    FileDescriptor fd(opened);
-    if (!fd.valid())
-        return false;
-    bool written = (!mode || ::fchmod(fd.get(), *mode) == 0) && writeAll(fd.get(), bytes) &&
-                   ::fsync(fd.get()) == 0;
-    written = fd.close() && written;
-    if (written && ::rename(temporary.c_str(), file.c_str()) == 0) {
-        syncFolder(file.parent_path());
+    const bool read = readBlocks(input.handle.get(), [&loaded](std::string_view block) {
+        loaded.bytes.append(block);
         return true;
+    });
+    if (read) {
+        loaded.status = LoadStatus::loaded;
+        loaded.mode = input.mode;
     }
-    ::unlink(temporary.c_str());
-    return false;
+    return loaded;
 }
 
 } // namespace
@@ -344,14 +234,12 @@ bool writeProfileString(const std::filesystem::path& file, std::string_view sect
 bool writeProfileStrings(const std::filesystem::path& file, std::span<const ProfileEntry> entries)
 {
     // A settings file that is a link stays a link: the file it points to is replaced.
-    std::filesystem::path target = file;
-    std::error_code error;
-    if (std::filesystem::is_symlink(file, error)) {
-        if (auto resolved = std::filesystem::canonical(file, error); !error)
-            target = std::move(resolved);
-    }
+    const auto target = linkTarget(file);
     const auto loaded = loadFile(target);
-    if (loaded.status == LoadStatus::failed)
+    // A file without write permission is refused, as the profile functions refuse a
+    // read-only file.
+    if (loaded.status == LoadStatus::failed ||
+        (loaded.status == LoadStatus::loaded && noWriteBits(loaded.mode)))
         return false;
     std::string updated = loaded.bytes;
     for (const auto& entry : entries) {
@@ -363,7 +251,11 @@ bool writeProfileStrings(const std::filesystem::path& file, std::span<const Prof
     std::optional<mode_t> mode;
     if (loaded.status == LoadStatus::loaded)
         mode = loaded.mode;
-    return replaceFile(target, updated, mode);
+    StagedFile staged(target, mode);
+    if (!staged.write(updated) || !staged.finish() || !staged.putInPlace())
+        return false;
+    syncFolder(target.parent_path());
+    return true;
 }
 
 } // namespace stocks

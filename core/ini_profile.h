@@ -29,7 +29,8 @@ std::string readProfileString(const std::filesystem::path& file, std::string_vie
 
 /// Sets one key in the file, creating the file or section as needed. The file is replaced
 /// through a temporary file in the same folder, so it is never left half written. Returns
-/// false when the write is refused; the file is then unchanged.
+/// false when the write is refused (no regular file at the name, or one without write
+/// permission bits); the file is then unchanged.
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/file_ops.h"
+#include "core/run_values.h"
 
 #include <filesystem>
 #include <optional>
@@ -14,17 +14,26 @@ namespace stocks {
 std::filesystem::path backupFileName(const std::filesystem::path& page);
 
 /// Saves the lines, each followed by CR LF, and keeps the previous page as the backup.
-/// The new page is on the disk before any rename, and a failed save leaves the page and
-/// the backup as they were. Throws StockError "Cannot create file <page>" or
-/// "Stream write error".
+/// The new page is on the disk before any rename, and a failed save leaves the page as it
+/// was. A page that is a link stays one; a page with no write permission bits is never
+/// replaced. The backup is made only over a regular file or nothing, and where it cannot
+/// be made the page is saved all the same. Throws StockError "Cannot create file <page>"
+/// or "Stream write error".
 void writePageFile(const std::filesystem::path& page, const std::vector<std::string>& lines);
-void writePageFile(const std::filesystem::path& page, const std::vector<std::string>& lines,
-                   FileOps& ops);
 
 /// The page file's lines in file order, split at LF. One CR at a line's end is dropped, a
 /// zero byte ends its line's text, and a file ending in LF gives a last empty line.
 /// Nothing when the file does not exist; throws StockError "Cannot open file <page>" when
-/// it exists but cannot be read.
+/// it exists but cannot be read, or holds text that is not single-byte: it starts with a
+/// UTF-16 byte-order mark, or more than half of its lines are cut by a zero byte.
 std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path& page);
+
+/// Writes the page list to the page file, keeping the previous page as the backup, and
+/// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
+void savePage(RunValues& values);
+
+/// True when no save may replace the page file: this run could not read it, or its
+/// permission bits let nobody write it.
+bool pageFileKeptAsItIs(const RunValues& values);
 
 } // namespace stocks

@@ -1,38 +1,12 @@
 #include "core/page_file.h"
 
-#include "core/cp1252.h"
+#include "core/file_io.h"
 #include "core/stock_error.h"
 
-#include <cerrno>
-#include <fcntl.h>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace stocks {
 namespace {
-
-class InputFile {
-public:
-    explicit InputFile(const std::filesystem::path& file)
-        // Non-blocking, so that a FIFO at the name cannot hang the start.
-        : fd_(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)), openError_(errno)
-    {}
-    ~InputFile()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-
-    int fd() const { return fd_; }
-    bool missing() const { return fd_ < 0 && (openError_ == ENOENT || openError_ == ENOTDIR); }
-
-private:
-    int fd_;
-    int openError_;
-};
 
 // Collects the lines while the file streams by in blocks, so that no copy of the whole
 // file is ever held.
@@ -40,6 +14,8 @@ class LineSplitter {
 public:
     void add(std::string_view bytes)
     {
+        if (head_.size() < 2)
+            head_.append(bytes.substr(0, 2 - head_.size()));
         for (auto lineFeed = bytes.find('\n'); lineFeed != std::string_view::npos;
              lineFeed = bytes.find('\n')) {
             addText(bytes.substr(0, lineFeed));
@@ -49,9 +25,13 @@ public:
         addText(bytes);
     }
 
-    std::vector<std::string> finish()
+    /// The lines; nothing when the bytes are text of a wider encoding, such as UTF-16, whose
+    /// lines would come back cut at their zero bytes.
+    std::optional<std::vector<std::string>> finish()
     {
         endLine();
+        if (head_ == "\xFF\xFE" || head_ == "\xFE\xFF" || cutLines_ * 2 > lines_.size())
+            return std::nullopt;
         return std::move(lines_);
     }
 
@@ -73,43 +53,35 @@ private:
             current_.pop_back();
         lines_.push_back(std::move(current_));
         current_.clear();
+        if (cut_)
+            ++cutLines_;
         cut_ = false;
     }
 
     std::vector<std::string> lines_;
     std::string current_;
+    std::string head_;
+    std::size_t cutLines_ = 0;
     bool cut_ = false;
 };
-
-std::optional<std::vector<std::string>> readLines(int fd)
-{
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
-        return std::nullopt;
-    LineSplitter splitter;
-    std::vector<char> block(64 * 1024);
-    for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return std::nullopt;
-        if (got == 0)
-            return splitter.finish();
-        splitter.add({block.data(), static_cast<std::size_t>(got)});
-    }
-}
 
 } // namespace
 
 std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path& page)
 {
-    const InputFile file(page);
-    if (file.missing())
+    // Never waits: a FIFO at the name cannot hang the start.
+    const InputFile file = openRegularFile(page);
+    if (file.status == InputFile::Status::missing)
         return std::nullopt;
-    auto lines = file.fd() < 0 ? std::nullopt : readLines(file.fd());
+    LineSplitter splitter;
+    const bool read = file.status == InputFile::Status::opened &&
+                      readBlocks(file.handle.get(), [&splitter](std::string_view block) {
+                          splitter.add(block);
+                          return true;
+                      });
+    auto lines = read ? splitter.finish() : std::nullopt;
     if (!lines)
-        throw StockError(formatMessage("Cannot open file %s", textFromPath(page)));
+        throw StockError("Cannot open file %s", page);
     return lines;
 }
 

@@ -1,39 +1,68 @@
 #include "core/page_file.h"
 
-#include "core/cp1252.h"
+#include "core/file_io.h"
 #include "core/stock_error.h"
 
-#include <numeric>
+#include <cerrno>
 #include <string_view>
+
+#include <sys/stat.h>
 
 namespace stocks {
 namespace {
 
-std::string pageBytes(const std::vector<std::string>& lines)
+constexpr std::size_t writeChunk = std::size_t{64} * 1024;
+
+// The lines go out in chunks, so that no second copy of a large page is ever held.
+bool writeLines(StagedFile& file, const std::vector<std::string>& lines)
 {
-    const auto size = std::accumulate(
-        lines.begin(), lines.end(), std::size_t{0},
-        [](std::size_t total, const std::string& line) { return total + line.size() + 2; });
-    std::string bytes;
-    bytes.reserve(size);
+    std::string chunk;
+    chunk.reserve(writeChunk);
     for (const auto& line : lines) {
-        bytes += line;
-        bytes += "\r\n";
+        chunk += line;
+        chunk += "\r\n";
+        if (chunk.size() >= writeChunk) {
+            if (!file.write(chunk))
+                return false;
+            chunk.clear();
+        }
     }
-    return bytes;
+    return file.write(chunk);
 }
 
-std::filesystem::path hiddenSibling(const std::filesystem::path& file, std::string_view suffix)
+// Only a regular file at the backup name, or nothing, is ours to replace.
+bool backupNameIsOurs(const std::filesystem::path& backup)
 {
-    std::string name = ".";
-    name += file.filename().string();
-    name += suffix;
-    return file.parent_path() / name;
+    struct stat info {};
+    if (::lstat(backup.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode);
+}
+
+// The page as it is now, under a name of its own beside the backup: a second name where the
+// file system allows it, else a copy. Nothing when there is no page or no backup can be made.
+std::optional<StagedFile> stageBackup(const std::filesystem::path& page,
+                                      const std::filesystem::path& backup)
+{
+    if (!backupNameIsOurs(backup))
+        return std::nullopt;
+    const InputFile current = openRegularFile(page);
+    if (current.status != InputFile::Status::opened)
+        return std::nullopt;
+    if (auto linked = StagedFile::linkOf(page, backup))
+        return linked;
+    StagedFile copy(backup, current.mode);
+    const bool copied = readBlocks(current.handle.get(),
+                                   [&copy](std::string_view block) { return copy.write(block); }) &&
+                        copy.finish();
+    if (!copied)
+        return std::nullopt;
+    return copy;
 }
 
 StockError cannotCreate(const std::filesystem::path& page)
 {
-    return StockError(formatMessage("Cannot create file %s", textFromPath(page)));
+    return StockError("Cannot create file %s", page);
 }
 
 } // namespace
@@ -48,52 +77,49 @@ std::filesystem::path backupFileName(const std::filesystem::path& page)
 
 void writePageFile(const std::filesystem::path& page, const std::vector<std::string>& lines)
 {
-    SystemFileOps ops;
-    writePageFile(page, lines, ops);
-}
-
-void writePageFile(const std::filesystem::path& page, const std::vector<std::string>& lines,
-                   FileOps& ops)
-{
-    using Result = FileOps::Result;
     if (!page.has_filename())
         throw cannotCreate(page);
+    // A page that is a link stays a link: the file it points to is replaced.
+    const auto target = linkTarget(page);
+    const auto mode = regularFileMode(target);
+    if (mode && noWriteBits(*mode))
+        throw cannotCreate(page);
+
+    StagedFile fresh(target, mode);
+    if (!fresh.created())
+        throw cannotCreate(page);
+    if (!writeLines(fresh, lines) || !fresh.finish())
+        throw StockError("Stream write error");
+
+    // The page file exists at every moment: the old page gets its backup name only after
+    // the new one has taken its place. A backup that cannot be made is given up silently.
     const auto backup = backupFileName(page);
-    const auto temporary = hiddenSibling(page, ".new");
-    const auto retired = hiddenSibling(backup, ".old");
-
-    const auto written = ops.createAndWrite(temporary, pageBytes(lines));
-    if (written != FileOps::WriteResult::written) {
-        ops.remove(temporary);
-        if (written == FileOps::WriteResult::shortWrite)
-            throw StockError("Stream write error");
+    auto previous = stageBackup(target, backup);
+    if (!fresh.putInPlace())
         throw cannotCreate(page);
-    }
+    if (previous)
+        previous->putInPlace();
+    // Flushing the folders keeps a power loss from bringing the older page back.
+    syncFolder(target.parent_path());
+    if (backup.parent_path() != target.parent_path())
+        syncFolder(backup.parent_path());
+}
 
-    // The old backup is only set aside until the new page is in place, so that a failure
-    // can put everything back. The page becomes the backup by a second name, so that the
-    // page file exists at every moment; where the file system has no links, it moves.
-    const Result backupRetired = ops.rename(backup, retired);
-    Result pageLinked = Result::failed;
-    Result pageMoved = Result::failed;
-    if (backupRetired != Result::failed) {
-        pageLinked = ops.link(page, backup);
-        if (pageLinked == Result::failed)
-            pageMoved = ops.rename(page, backup);
-    }
-    const bool pageKept = pageLinked != Result::failed || pageMoved != Result::failed;
-    if (!pageKept || ops.rename(temporary, page) != Result::done) {
-        if (pageLinked == Result::done)
-            ops.remove(backup);
-        if (pageMoved == Result::done)
-            ops.rename(backup, page);
-        if (backupRetired == Result::done)
-            ops.rename(retired, backup);
-        ops.remove(temporary);
-        throw cannotCreate(page);
-    }
-    if (backupRetired == Result::done)
-        ops.remove(retired);
+void savePage(RunValues& values)
+{
+    if (values.pageFileUnreadable())
+        throw StockError("Cannot open file %s", values.pageFileName());
+    writePageFile(values.pageFileName(), values.pageList().lines());
+    if (!values.lookVisible())
+        values.setLookVisible(true);
+}
+
+bool pageFileKeptAsItIs(const RunValues& values)
+{
+    if (values.pageFileUnreadable())
+        return true;
+    const auto mode = regularFileMode(values.pageFileName());
+    return mode && noWriteBits(*mode);
 }
 
 } // namespace stocks

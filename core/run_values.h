@@ -8,7 +8,8 @@ namespace stocks {
 
 /// @brief The values a run keeps between start and close, held by the main window's controls.
 ///
-/// Texts are Windows-1252 bytes. The start and close sequences and the editing commands
+/// Texts are Windows-1252 bytes; the page and skin file names are the platform's bytes,
+/// as the file system takes them. The start and close sequences and the editing commands
 /// read and write them only through this interface.
 class RunValues {
 public:

@@ -17,6 +17,19 @@ std::string Settings::readString(std::string_view section, std::string_view key,
     return readProfileString(file_, section, key, defaultValue);
 }
 
+std::string Settings::readFileName(std::string_view section, std::string_view key,
+                                   std::string_view defaultValue) const
+{
+    std::string name = readString(section, key, defaultValue);
+    // File names here are UTF-8, as Qt takes them. An older version's Windows-1252 name is
+    // not valid UTF-8, and its folder does not exist under those bytes.
+    const auto folder = std::filesystem::path(name).parent_path();
+    std::error_code error;
+    if (!isValidUtf8(name) && !std::filesystem::is_directory(folder.empty() ? "." : folder, error))
+        name = utf8FromCp1252(name);
+    return name;
+}
+
 std::int32_t Settings::readInteger(std::string_view section, std::string_view key,
                                    std::int32_t defaultValue) const
 {
@@ -36,7 +49,7 @@ void Settings::writeString(std::string_view section, std::string_view key, std::
 void Settings::writeStrings(std::initializer_list<ProfileEntry> entries)
 {
     if (!writeProfileStrings(file_, entries))
-        throw StockError(formatMessage("Unable to write to %s", textFromPath(file_)));
+        throw StockError("Unable to write to %s", file_);
 }
 
 void Settings::writeInteger(std::string_view section, std::string_view key, std::int32_t value)

@@ -19,6 +19,10 @@ public:
 
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
+    /// A file name: the platform's bytes, as they were written. A name that an older
+    /// version stored as Windows-1252 text is read as that text.
+    std::string readFileName(std::string_view section, std::string_view key,
+                             std::string_view defaultValue) const;
     /// Decimal, "$" or "0x" hexadecimal; anything else, an empty value included, gives the
     /// default.
     std::int32_t readInteger(std::string_view section, std::string_view key,

@@ -1,6 +1,5 @@
 #include "core/start_close.h"
 
-#include "core/cp1252.h"
 #include "core/integer_text.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
@@ -16,16 +15,16 @@ void readSettings(RunValues& values, const ProgramFiles& files)
 {
     const Settings settings(files.settingsFile);
     // An empty name can never be saved to, which would keep the window from closing.
-    std::string pageFile = settings.readString("html", "file", "");
+    std::string pageFile = settings.readFileName("html", "file", "");
     if (pageFile.empty())
-        pageFile = textFromPath(files.defaultPageFile);
+        pageFile = files.defaultPageFile.native();
     values.setPageFileName(pageFile);
     values.setRefText(settings.readString("html", "refrate", "10"));
     values.setOldrefCaption(values.refText());
     values.setWindowPosition(settings.readInteger("form", "top", 100),
                              settings.readInteger("form", "left", 100));
     values.setBrokerVisible(settings.readBool("broker", "vis", true));
-    values.setSkinFileName(settings.readString("form", "skin", "0"));
+    values.setSkinFileName(settings.readFileName("form", "skin", "0"));
 }
 
 void setSpinnerFromRef(RunValues& values, const ErrorSink& report)
@@ -33,7 +32,7 @@ void setSpinnerFromRef(RunValues& values, const ErrorSink& report)
     try {
         values.setSpinnerPosition(toInteger(values.refText()));
     } catch (const StockError& error) {
-        report(error.what());
+        report(error);
         // A refresh field that is not a number would make every close fail; start over at 10.
         const std::string minutes = std::to_string(firstRunRefreshMinutes);
         values.setRefText(minutes);
@@ -46,11 +45,11 @@ void loadPage(RunValues& values, const ErrorSink& report)
 {
     std::optional<std::vector<std::string>> lines;
     try {
-        lines = readPageFile(pathFromText(values.pageFileName()));
+        lines = readPageFile(values.pageFileName());
     } catch (const StockError& error) {
         // The file is there but unreadable: keep it safe from this run's saves.
         values.setPageFileUnreadable(true);
-        report(error.what());
+        report(error);
         return;
     }
     PageList& page = values.pageList();
@@ -62,7 +61,6 @@ void loadPage(RunValues& values, const ErrorSink& report)
         }
         return;
     }
-    lines->insert(lines->end(), page.lines().begin(), page.lines().end());
     page.assign(std::move(*lines));
 }
 
@@ -76,7 +74,7 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
         try {
             values.loadSkin(values.skinFileName());
         } catch (const StockError& error) {
-            report(error.what());
+            report(error);
         }
     }
     setSpinnerFromRef(values, report);
@@ -89,10 +87,10 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
         rebuildForSaving(values.pageList(), values.oldrefCaption(), values.refText());
         savePage(values);
     } catch (const StockError& error) {
-        report(error.what());
-        // A page this run could not read stays as it is on disk; nothing held here can be
-        // saved over it, so keeping the window open would only trap the user.
-        if (!values.pageFileUnreadable())
+        report(error);
+        // A page this run could not read, or may not write, stays as it is on disk; nothing
+        // held here can be saved over it, so keeping the window open would only trap the user.
+        if (!pageFileKeptAsItIs(values))
             return false;
     }
     try {
@@ -108,18 +106,9 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
                            {"form", "left", left}});
     } catch (const StockError& error) {
         // The page is safe on disk; a settings file we cannot write must not trap the user.
-        report(error.what());
+        report(error);
     }
     return true;
-}
-
-void savePage(RunValues& values)
-{
-    if (values.pageFileUnreadable())
-        throw StockError(formatMessage("Cannot open file %s", values.pageFileName()));
-    writePageFile(pathFromText(values.pageFileName()), values.pageList().lines());
-    if (!values.lookVisible())
-        values.setLookVisible(true);
 }
 
 } // namespace stocks

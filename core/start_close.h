@@ -2,15 +2,15 @@
 
 #include "core/program_files.h"
 #include "core/run_values.h"
+#include "core/stock_error.h"
 
 #include <filesystem>
 #include <functional>
-#include <string>
 
 namespace stocks {
 
 /// Shows an error message to the user; the sequence that reported it goes on.
-using ErrorSink = std::function<void(const std::string& message)>;
+using ErrorSink = std::function<void(const StockError& error)>;
 
 /// Restores the previous run from the settings file and the page file. An error in one
 /// step is reported and the remaining steps still run, so the watch list always loads.
@@ -18,11 +18,8 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 
 /// Rebuilds and saves the page, then writes the settings. Returns false when the window
 /// must stay open because the page could not be rebuilt or saved; a page file this run
-/// could not read is left as it is and does not hold the window open.
+/// could not read, or one without write permission, is left as it is and does not hold
+/// the window open.
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
-
-/// Writes the page list to the page file, keeping the previous page as the backup, and
-/// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
-void savePage(RunValues& values);
 
 } // namespace stocks

@@ -2,19 +2,18 @@
 
 namespace stocks {
 
+StockError::StockError(const std::string& message) : std::runtime_error(message), pattern_(message)
+{}
+
+StockError::StockError(std::string_view pattern, const std::filesystem::path& file)
+    : std::runtime_error(formatMessage(pattern, file.native())), pattern_(pattern), file_(file)
+{}
+
 std::string formatMessage(std::string_view pattern, std::string_view argument)
 {
     std::string text(pattern);
     if (const auto at = text.find("%s"); at != std::string::npos)
         text.replace(at, 2, argument);
-    return text;
-}
-
-std::string displayText(std::string_view message)
-{
-    std::string text(message);
-    if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.'))
-        text += '.';
     return text;
 }
 

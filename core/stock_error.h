@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -7,15 +9,26 @@
 namespace stocks {
 
 /// @brief An error whose message is the text the user sees.
+///
+/// The text is Windows-1252. A message that names a file keeps the name apart, as the
+/// platform's bytes, so that the display can decode it as a file name; what() holds the
+/// message with the name's bytes in place.
 class StockError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit StockError(const std::string& message);
+    /// The pattern's first "%s" stands for the file name.
+    StockError(std::string_view pattern, const std::filesystem::path& file);
+
+    /// The message with "%s" where the file name goes, or the whole message when it names none.
+    const std::string& pattern() const { return pattern_; }
+    const std::optional<std::filesystem::path>& file() const { return file_; }
+
+private:
+    std::string pattern_;
+    std::optional<std::filesystem::path> file_;
 };
 
 /// Replaces the first "%s" of a message pattern with the argument.
 std::string formatMessage(std::string_view pattern, std::string_view argument);
-
-/// The text shown to the user: a "." is appended when the last byte sorts after ".".
-std::string displayText(std::string_view message);
 
 } // namespace stocks

@@ -1,31 +1,12 @@
 #include "skin/picture_kind.h"
 
+#include "core/ascii_case.h"
 #include "core/stock_error.h"
 
 #include <array>
 #include <utility>
 
 namespace stocks {
-namespace {
-
-// Only ASCII letters fold: the known extensions are plain ASCII, and a Windows-1252 letter
-// such as 0xC9 must not match anything.
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool equalsIgnoringCase(std::string_view text, std::string_view lowerCase)
-{
-    if (text.size() != lowerCase.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (asciiLower(text[i]) != lowerCase[i])
-            return false;
-    return true;
-}
-
-} // namespace
 
 std::string pictureExtension(std::string_view fileName)
 {
@@ -48,9 +29,9 @@ PictureKind pictureKindFor(std::string_view fileName)
     }};
     const auto extension = pictureExtension(fileName);
     for (const auto& [name, kind] : known)
-        if (equalsIgnoringCase(extension, name))
+        if (equalsIgnoringAsciiCase(extension, name))
             return kind;
-    throw StockError(formatMessage("Unknown picture file extension (.%s)", extension));
+    throw StockError("Unknown picture file extension (.%s)", extension);
 }
 
 } // namespace stocks

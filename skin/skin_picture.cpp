@@ -1,6 +1,5 @@
 #include "skin/skin_picture.h"
 
-#include "core/cp1252.h"
 #include "core/stock_error.h"
 #include "skin/metafile_reader.h"
 #include "skin/picture_kind.h"
@@ -91,9 +90,9 @@ QImage readMetafile(QFile& file)
 QImage loadSkinPicture(const std::string& fileName)
 {
     const PictureKind kind = pictureKindFor(fileName);
-    QFile file(QString::fromUtf8(utf8FromCp1252(fileName)));
+    QFile file(QFile::decodeName(QByteArray::fromStdString(fileName)));
     if (!file.open(QIODevice::ReadOnly))
-        throw StockError(formatMessage("Cannot open file %s", fileName));
+        throw StockError("Cannot open file %s", fileName);
     switch (kind) {
     case PictureKind::Bitmap:
         return readBitmap(file);

@@ -7,18 +7,38 @@
 #include <exception>
 
 namespace stocks {
+namespace {
 
-void showError(const std::string& message)
+QString messageText(const StockError& error)
 {
-    prompts().showError(toQt(displayText(message)));
+    const std::string& pattern = error.pattern();
+    const auto at = pattern.find("%s");
+    if (!error.file() || at == std::string::npos)
+        return toQt(pattern);
+    return toQt(pattern.substr(0, at)) + fileNameToQt(error.file()->native()) +
+           toQt(pattern.substr(at + 2));
+}
+
+} // namespace
+
+void showError(const StockError& error)
+{
+    QString text = messageText(error);
+    // As the original's message boxes did: a dot unless the text ends in one or in a
+    // character that sorts before it.
+    if (!text.isEmpty() && text.back() > u'.')
+        text += u'.';
+    prompts().showError(text);
 }
 
 void runHandler(const std::function<void()>& handler)
 {
     try {
         handler();
+    } catch (const StockError& error) {
+        showError(error);
     } catch (const std::exception& error) {
-        showError(error.what());
+        showError(StockError(error.what()));
     }
 }
 

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <functional>
-#include <string>
-
-class QWidget;
 
 namespace stocks {
 
+class StockError;
+
 /// Shows an error as the program's modal message box: title "Morvane Stock", stop icon, OK.
-void showError(const std::string& message);
+/// A file name in it shows as the platform names it, the rest as Windows-1252 text.
+void showError(const StockError& error);
 
 /// Runs one event handler. An error that leaves it is shown and the program goes on; no
 /// exception ever reaches the event loop.

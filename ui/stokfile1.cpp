@@ -2,6 +2,7 @@
 
 #include "core/integer_text.h"
 #include "core/page_document.h"
+#include "core/page_file.h"
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "platform/drag_full_windows.h"
@@ -306,7 +307,7 @@ void TForm1::lookClick()
     stocks::runHandler([this] {
         // The page this run keeps, wherever the settings put it; a relative name is a file
         // here, never a web address.
-        const QFileInfo page(stocks::toQt(values_->pageFileName()));
+        const QFileInfo page(stocks::fileNameToQt(values_->pageFileName()));
         stocks::platform::shellOpen(page.absoluteFilePath());
     });
 }
@@ -338,10 +339,11 @@ void TForm1::Label1MouseDown(Qt::MouseButton Button)
 void TForm1::Label2DblClick()
 {
     stocks::runHandler([this] {
-        const auto choice = stocks::prompts().askSkinFile(stocks::toQt(values_->skinFileName()));
+        const auto choice =
+            stocks::prompts().askSkinFile(stocks::fileNameToQt(values_->skinFileName()));
         if (!choice)
             return;
-        values_->setSkinFileName(stocks::fromQt(*choice));
+        values_->setSkinFileName(stocks::fileNameFromQt(*choice));
         values_->loadSkin(values_->skinFileName());
         stocks::Settings(files_.settingsFile).writeString("form", "skin", values_->skinFileName());
     });

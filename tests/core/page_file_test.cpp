@@ -1,14 +1,22 @@
 #include "core/page_file.h"
+
+#include "core/file_io.h"
 #include "core/stock_error.h"
 #include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace stocks {
 namespace {
@@ -103,11 +111,24 @@ TEST_F(PageFileTest, ZeroByteEndsOnlyItsOwnLineAcrossBlocks)
     using namespace std::string_literals;
     EXPECT_EQ(readBack("one\r\ntw\0o\r\nthree\r\n"s), (Lines{"one", "tw", "three", ""}));
     EXPECT_EQ(readBack("ab\r\0cd\nef"s), (Lines{"ab", "ef"}));
-    EXPECT_EQ(readBack("\0\n\0"s), (Lines{"", ""}));
     // Around the reader's 64 KiB blocks: a CR LF split between two, a cut line spanning one.
     const std::string fill(65535, 'x');
     EXPECT_EQ(readBack(fill + "\r\na\0"s + std::string(70000, 'y') + "\nz"),
               (Lines{fill, "a", "z"}));
+}
+
+TEST_F(PageFileTest, TextOfAWiderEncodingIsRefusedAndAUtf8MarkKept)
+{
+    using namespace std::string_literals;
+    const auto file = folder / "wide.html";
+    const std::string refused = "Cannot open file " + file.string();
+    for (const auto& bytes : {"\xFF\xFE<\0h\0>\0\r\0\n\0"s, "\xFE\xFF\0<\0h\0\r\0\n"s, "\xFF\xFE"s,
+                              "<\0h\0\r\0\n\0i\0\r\0\n\0"s, "a\r\n\0b\r\n\0c"s}) {
+        writeBytes(file, bytes);
+        EXPECT_EQ(errorOf([&] { readPageFile(file); }), refused);
+    }
+    EXPECT_EQ(readBack("\xEF\xBB\xBF<html>\r\n"), (Lines{"\xEF\xBB\xBF<html>", ""}));
+    EXPECT_EQ(readBack("\xFF\xFF\r\n"), (Lines{"\xFF\xFF", ""}));
 }
 
 TEST_F(PageFileTest, MissingPageReadsAsNothingAndAFolderAsAnError)
@@ -130,112 +151,151 @@ TEST_F(PageFileTest, PageThatCannotBeCreatedIsReported)
         EXPECT_EQ(names(), std::set<std::string>{"file"});
         EXPECT_EQ(bytesOf(folder / "file"), "keep");
     }
-    // Messages carry Windows-1252 text; the file system's names are UTF-8.
+    // The message keeps the name's bytes as the file system has them.
     EXPECT_EQ(errorOf([&] { writePageFile(folder / "absent" / "B\xc3\xb6rse.html", {}); }),
-              "Cannot create file " + (folder / "absent" / "B\xf6rse.html").string());
+              "Cannot create file " + (folder / "absent" / "B\xc3\xb6rse.html").string());
 }
 
-// Lets the real file system do everything except the chosen steps, and notes whether the
-// watched page file was ever missing between steps.
-class FailingOps : public FileOps {
-public:
-    FailingOps(std::set<int> failingSteps, WriteResult writeFailure, fs::path watched = {})
-        : failingSteps_(std::move(failingSteps)), writeFailure_(writeFailure),
-          watched_(std::move(watched))
-    {}
-    WriteResult createAndWrite(const fs::path& file, std::string_view bytes) override
-    {
-        if (!failsNow())
-            return real_.createAndWrite(file, bytes);
-        if (writeFailure_ == WriteResult::shortWrite)
-            real_.createAndWrite(file, bytes.substr(0, bytes.size() / 2));
-        return writeFailure_;
-    }
-    Result rename(const fs::path& from, const fs::path& to) override
-    {
-        return failsNow() ? Result::failed : real_.rename(from, to);
-    }
-    Result remove(const fs::path& file) override
-    {
-        return failsNow() ? Result::failed : real_.remove(file);
-    }
-    Result link(const fs::path& existing, const fs::path& newName) override
-    {
-        return failsNow() ? Result::failed : real_.link(existing, newName);
-    }
+// Writes under a file-size limit, which cuts a write short with no error for the bytes that
+// still fit, and prints whether writeAll failed and what the page save reported.
+[[noreturn]] void writeUnderFileSizeLimit(const fs::path& direct, const fs::path& page,
+                                          const Lines& lines)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit limit{4096, 4096};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    const FileHandle file(::open(direct.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    const bool directFailed = !writeAll(file.get(), pageBytes(lines));
+    const std::string error = errorOf([&] { writePageFile(page, lines); });
+    std::fprintf(stderr, "%d %s", directFailed ? 1 : 0, error.c_str());
+    std::exit(0);
+}
 
-    bool pageWasMissing = false;
+TEST_F(PageFileTest, AWriteCutShortByTheFileSizeLimitFailsAndChangesNothing)
+{
+    const auto page = folder / "stocks.html";
+    const auto backup = folder / "stocks.BAK";
+    writeBytes(page, "page\r\n");
+    writeBytes(backup, "backup\r\n");
+    const Lines big(1000, std::string(99, 'x'));
+    // Run in a child, which keeps the limit away from the other tests.
+    EXPECT_EXIT(writeUnderFileSizeLimit(folder / "direct", page, big), testing::ExitedWithCode(0),
+                "^1 Stream write error$");
+    EXPECT_EQ(bytesOf(page), "page\r\n");
+    EXPECT_EQ(bytesOf(backup), "backup\r\n");
+    EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK", "direct"}));
+}
 
-private:
-    bool failsNow()
-    {
-        if (!watched_.empty() && !fs::exists(watched_))
-            pageWasMissing = true;
-        return failingSteps_.count(step_++) != 0;
+TEST_F(PageFileTest, SaveLeavesAloneWhatItDidNotCreate)
+{
+    const auto page = folder / "stocks.html";
+    writeBytes(page, "old\r\n");
+    // Whatever sits at the backup name and is no regular file stays as it is, and the page
+    // is saved all the same.
+    const auto backup = folder / "stocks.BAK";
+    fs::create_directory(backup);
+    writeBytes(backup / "mine.txt", "mine");
+    writePageFile(page, {"first"});
+    EXPECT_EQ(bytesOf(page), "first\r\n");
+    EXPECT_EQ(bytesOf(backup / "mine.txt"), "mine");
+    fs::remove_all(backup);
+    writeBytes(folder / "elsewhere", "elsewhere");
+    fs::create_symlink(folder / "elsewhere", backup);
+    writePageFile(page, {"second"});
+    EXPECT_EQ(bytesOf(page), "second\r\n");
+    EXPECT_TRUE(fs::is_symlink(backup));
+    EXPECT_EQ(bytesOf(folder / "elsewhere"), "elsewhere");
+    fs::remove(backup);
+    ASSERT_EQ(::mkfifo(backup.c_str(), 0600), 0);
+    writePageFile(page, {"third"});
+    EXPECT_EQ(bytesOf(page), "third\r\n");
+    EXPECT_TRUE(fs::is_fifo(backup));
+    fs::remove(backup);
+
+    // Folders at every temporary name a save might pick, as a crash or another program
+    // could leave them, block nothing and stay.
+    std::set<std::string> planted;
+    for (int n = 0; n < 50; ++n)
+        planted.insert(".stocks.html." + std::to_string(::getpid()) + "-" + std::to_string(n) +
+                       ".tmp");
+    planted.insert(".stocks.html.new");
+    planted.insert(".stocks.BAK.old");
+    for (const auto& name : planted)
+        fs::create_directory(folder / name);
+    writePageFile(page, {"fourth"});
+    writePageFile(page, {"fifth"});
+    EXPECT_EQ(bytesOf(page), "fifth\r\n");
+    EXPECT_EQ(bytesOf(backup), "fourth\r\n");
+    planted.insert({"stocks.html", "stocks.BAK", "elsewhere"});
+    EXPECT_EQ(names(), planted);
+}
+
+TEST_F(PageFileTest, TwoWritersAtOnceNeverMixTheirPages)
+{
+    const auto page = folder / "stocks.html";
+    const Lines ours(3000, std::string(99, 'a'));
+    const Lines theirs(3000, std::string(99, 'b'));
+    const pid_t other = ::fork();
+    ASSERT_GE(other, 0);
+    for (int save = 0; save < 30; ++save) {
+        try {
+            writePageFile(page, other == 0 ? theirs : ours);
+        } catch (const StockError&) {
+            if (other == 0)
+                std::_Exit(1);
+            ADD_FAILURE() << "save " << save << " failed";
+        }
     }
+    if (other == 0)
+        std::_Exit(0);
+    int status = 0;
+    ::waitpid(other, &status, 0);
+    EXPECT_EQ(status, 0);
+    for (const auto& file : {page, folder / "stocks.BAK"}) {
+        const std::string saved = bytesOf(file);
+        EXPECT_TRUE(saved == pageBytes(ours) || saved == pageBytes(theirs)) << file;
+    }
+    EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
+}
 
-    SystemFileOps real_;
-    int step_ = 0;
-    std::set<int> failingSteps_;
-    WriteResult writeFailure_;
-    fs::path watched_;
-};
+TEST_F(PageFileTest, ALinkedPageStaysALinkWithTheBackupBesideIt)
+{
+    // The page's file on another file system where one is at hand, where the backup
+    // cannot be a second name of the page and is copied instead.
+    std::string pattern = fs::is_directory("/dev/shm") ? "/dev/shm/stocks_XXXXXX"
+                                                       : (folder / "target_XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    const fs::path elsewhere = pattern;
+    const auto target = elsewhere / "real.htm";
+    const auto page = folder / "stocks.html";
+    writeBytes(target, "old\r\n");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink(target, page);
+
+    writePageFile(page, {"first"});
+    writePageFile(page, {"second"});
+    EXPECT_TRUE(fs::is_symlink(page));
+    EXPECT_EQ(fs::read_symlink(page), target);
+    EXPECT_EQ(bytesOf(target), "second\r\n");
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "first\r\n");
+    EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), {}), 1);
+    fs::remove_all(elsewhere);
+}
 
 TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)
 {
-    using W = FileOps::WriteResult;
+    // The page's name now holds a folder: the new page cannot take its place.
     const auto page = folder / "stocks.html";
-    const auto backup = folder / "stocks.BAK";
-    const std::set<std::string> both{"stocks.html", "stocks.BAK"};
-    const std::string cannotCreate = "Cannot create file " + page.string();
-    // Steps: 0 write the new page, 1 set the backup aside, 2 link the page as the backup
-    // (where that fails, 3 moves it instead), then the new page goes in place.
-    const std::vector<std::tuple<std::set<int>, W, std::string>> failures{
-        {{0}, W::notCreated, cannotCreate}, {{0}, W::shortWrite, "Stream write error"},
-        {{1}, W::written, cannotCreate},    {{3}, W::written, cannotCreate},
-        {{2, 3}, W::written, cannotCreate}, {{2, 4}, W::written, cannotCreate}};
-    for (const auto& [steps, writeFailure, message] : failures) {
-        SCOPED_TRACE(*steps.begin());
-        writeBytes(page, "page\r\n");
-        writeBytes(backup, "backup\r\n");
-        FailingOps ops(steps, writeFailure);
-        EXPECT_EQ(errorOf([&] { writePageFile(page, {"new"}, ops); }), message);
-        EXPECT_EQ(bytesOf(page), "page\r\n");
-        EXPECT_EQ(bytesOf(backup), "backup\r\n");
-        EXPECT_EQ(names(), both);
-    }
-
-    // A file system without links moves the page to the backup instead.
-    writeBytes(backup, "backup\r\n");
-    FailingOps noLinks({2}, W::written);
-    writePageFile(page, {"moved"}, noLinks);
-    EXPECT_EQ(bytesOf(page), "moved\r\n");
-    EXPECT_EQ(bytesOf(backup), "page\r\n");
-
-    // Only the removal of the set-aside old backup is left: the save itself has succeeded.
-    FailingOps lateFailure({4}, W::written);
-    writePageFile(page, {"new"}, lateFailure);
-    EXPECT_EQ(bytesOf(page), "new\r\n");
-    EXPECT_EQ(bytesOf(backup), "moved\r\n");
-}
-
-TEST_F(PageFileTest, ThePageFileExistsAtEveryMomentOfASave)
-{
-    const auto page = folder / "stocks.html";
-    writeBytes(page, "page\r\n");
+    fs::create_directory(page);
+    writeBytes(page / "keep.txt", "keep");
     writeBytes(folder / "stocks.BAK", "backup\r\n");
-    FailingOps watching({}, FileOps::WriteResult::written, page);
-    writePageFile(page, {"new"}, watching);
-    EXPECT_FALSE(watching.pageWasMissing);
-    EXPECT_EQ(bytesOf(page), "new\r\n");
-    EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "page\r\n");
-}
-
-TEST_F(PageFileTest, FailedFirstSaveLeavesNoFileBehind)
-{
-    FailingOps ops({3}, FileOps::WriteResult::written);
-    EXPECT_NE(errorOf([&] { writePageFile(folder / "p.html", {"new"}, ops); }), "no error");
-    EXPECT_TRUE(names().empty());
+    EXPECT_EQ(errorOf([&] { writePageFile(page, {"new"}); }),
+              "Cannot create file " + page.string());
+    EXPECT_EQ(bytesOf(page / "keep.txt"), "keep");
+    EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "backup\r\n");
+    EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
 }
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 namespace stocks {
 namespace {
 
@@ -111,10 +113,22 @@ TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
     expectRefused(Settings(folder_.path() / "dir.INI"), "a.bmp");
     expectRefused(Settings(folder_.path() / "missing" / "stocks.INI"), "a.bmp");
     expectRefused(withFile("[form]\nskin=0\n"), "b\r\n[html]\r\nfile=evil");
+    const auto fifo = folder_.path() / "fifo.INI";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    expectRefused(Settings(fifo), "a.bmp");
+    // No write permission bits: refused even for root, who could write it.
+    const auto readOnly = folder_.path() / "read-only.INI";
+    std::ofstream(readOnly) << "[form]\nskin=0\n";
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    expectRefused(Settings(readOnly), "a.bmp");
+
     EXPECT_EQ(bytesOf(folder_.path() / "stocks.INI"), "[form]\nskin=0\n");
     EXPECT_EQ(bytesOf(folder_.path() / "plain"), "x");
     EXPECT_TRUE(fs::is_empty(folder_.path() / "dir.INI"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 3) << "no temporary left";
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(bytesOf(readOnly), "[form]\nskin=0\n");
+    EXPECT_EQ(fs::status(readOnly).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), {}), 5) << "no temporary left";
 }
 
 TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
@@ -127,6 +141,23 @@ TEST_F(SettingsTest, LinkedFileStaysALinkAndKeepsItsMode)
     EXPECT_TRUE(fs::is_symlink(folder_.path() / "stocks.INI"));
     EXPECT_EQ(bytesOf(folder_.path() / "real.INI"), "[form]\ntop=2\r\n");
     EXPECT_EQ(fs::status(folder_.path() / "real.INI").permissions(), mode);
+}
+
+TEST_F(SettingsTest, FileNamesKeepTheirBytesAndOlderWindows1252NamesStillRead)
+{
+    const auto wide = (folder_.path() / "\u7528\u6237" / "MorvaneStocks.html").string();
+    const auto rawFolder = folder_.path() / "raw\xF6";
+    fs::create_directory(rawFolder);
+    const auto raw = (rawFolder / "page.html").string();
+    auto settings = withFile("[html]\r\nold=/home/B\xF6rse/MorvaneStocks.html\r\n");
+    settings.writeString("html", "file", wide);
+    settings.writeString("form", "skin", raw);
+    EXPECT_NE(bytesOf(settings.fileName()).find("file=" + wide + "\r\n"), std::string::npos);
+    EXPECT_EQ(settings.readFileName("html", "file", ""), wide);
+    // Not UTF-8, but its folder exists under exactly these bytes.
+    EXPECT_EQ(settings.readFileName("form", "skin", "0"), raw);
+    EXPECT_EQ(settings.readFileName("html", "old", ""), "/home/B\xC3\xB6rse/MorvaneStocks.html");
+    EXPECT_EQ(settings.readFileName("html", "none", "0"), "0");
 }
 
 TEST(SettingsFile, IsTheExecutableWithTheExtensionIni)

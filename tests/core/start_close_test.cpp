@@ -2,6 +2,7 @@
 
 #include "core/integer_text.h"
 #include "core/page_document.h"
+#include "core/page_file.h"
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
@@ -118,7 +119,7 @@ protected:
     bool close(RunValues& values) { return runCloseSequence(values, files, collect()); }
     ErrorSink collect()
     {
-        return [this](const std::string& message) { reports.push_back(message); };
+        return [this](const StockError& error) { reports.push_back(error.what()); };
     }
 
     fs::path page() const { return files.defaultPageFile; }
@@ -306,6 +307,31 @@ TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_EQ(bytesOf(page() / "keep.txt"), "mine");
     EXPECT_FALSE(fs::exists(backup()));
     EXPECT_EQ(Settings(files.settingsFile).readString("html", "file", ""), page().string());
+}
+
+TEST_F(StartCloseTest, AReadOnlyPageIsReadButNeverOverwritten)
+{
+    const std::string saved = pageBytes(closedPage({ibm}, 10));
+    writeBytes(page(), saved);
+    fs::permissions(page(), fs::perms::owner_read | fs::perms::group_read);
+    const std::string refused = "Cannot create file " + page().string();
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 10)));
+
+    addStock(values.pageList(), "MSFT", "12");
+    try {
+        savePage(values);
+        ADD_FAILURE() << "savePage wrote over a read-only page file";
+    } catch (const StockError& error) {
+        EXPECT_EQ(error.what(), refused);
+    }
+    // The close reports it and ends rather than trapping the user.
+    EXPECT_TRUE(close(values));
+    EXPECT_EQ(reports, Lines{refused});
+    EXPECT_EQ(bytesOf(page()), saved);
+    EXPECT_FALSE(fs::exists(backup()));
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
 }
 
 TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntouched)

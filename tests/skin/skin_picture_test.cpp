@@ -133,11 +133,11 @@ TEST_F(SkinPictureTest, FilesThatCannotBeOpenedAreNamedAsGiven)
     EXPECT_EQ(errorOf(path("missing.EMF")), "Cannot open file " + path("missing.EMF"));
     ASSERT_TRUE(std::filesystem::create_directory(folder / "folder.ico"));
     EXPECT_EQ(errorOf(path("folder.ico")), "Cannot open file " + path("folder.ico"));
-    // A Windows-1252 name reaches the file system as the same characters.
-    const std::string euroName = (folder / "skin\x80.bmp").string();
-    EXPECT_EQ(errorOf(euroName), "Cannot open file " + euroName);
-    write(QString::fromUtf8("skin\u20AC.bmp"), encoded(bitmapSkin(), "bmp"));
-    EXPECT_EQ(loadSkinPicture(euroName).size(), QSize(138, 208));
+    // A name reaches the file system as the bytes it was given.
+    const std::string wideName = (folder / "\u7528\u6237\u20AC.bmp").string();
+    EXPECT_EQ(errorOf(wideName), "Cannot open file " + wideName);
+    write(QString::fromUtf8("\u7528\u6237\u20AC.bmp"), encoded(bitmapSkin(), "bmp"));
+    EXPECT_EQ(loadSkinPicture(wideName).size(), QSize(138, 208));
 }
 
 TEST_F(SkinPictureTest, ContentIsDecodedByTheKindTheExtensionNames)

@@ -1,5 +1,6 @@
 #include "ui/prompts.h"
 
+#include "core/stock_error.h"
 #include "ui/error_display.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ TEST(DialogPrompts, ErrorBoxShowsTheTextEndingInADotUnderTheProgramTitle)
         EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
         QTest::keyClick(&box, Qt::Key_Return);
     });
-    showError("Cannot create file /no/such/page.html");
+    showError(StockError("Cannot create file %s", "/no/such/page.html"));
 
     // A text that already ends in "." or a character sorting before it gets nothing added.
     whenShown<QMessageBox>([](QMessageBox& box) {

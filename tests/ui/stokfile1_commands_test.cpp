@@ -342,5 +342,30 @@ TEST_F(Form1Test, APageThatFailedToLoadIsNeverOverwritten)
     EXPECT_FALSE(fs::exists(backup()));
 }
 
+TEST_F(Form1Test, AProgramFolderWithANonLatinNameSavesClosesAndIsNamedInMessages)
+{
+    const fs::path programFolder = folder / "\u7528\u6237";
+    fs::create_directory(programFolder);
+    files = programFilesFor(programFolder / "stocks");
+    TForm1& window = start();
+    window.Stock->setText("IBM");
+    window.price->setText("95");
+    window.addClick();
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
+
+    const QString missing = pathText(programFolder / "skin.bmp");
+    prompts.skinAnswer = missing;
+    window.Label2DblClick();
+    EXPECT_EQ(prompts.errors, QStringList{"Cannot open file " + missing + "."});
+    EXPECT_TRUE(missing.contains(QString::fromUtf8("/\u7528\u6237/")));
+
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(setting("html", "file"), page().string());
+    start();
+    EXPECT_EQ(items(),
+              plusEmptyLine(closedPage({lines::stock("IBM", "95"), lines::generator()}, 10)));
+    EXPECT_EQ(prompts.errors.size(), 1);
+}
+
 } // namespace
 } // namespace stocks
