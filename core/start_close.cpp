@@ -15,11 +15,7 @@ constexpr int firstRunRefreshMinutes = 10;
 void readSettings(RunValues& values, const ProgramFiles& files)
 {
     const Settings settings(files.settingsFile);
-    // An empty name can never be saved to, which would keep the window from closing.
-    std::string pageFile = settings.readString("html", "file", "");
-    if (pageFile.empty())
-        pageFile = textFromPath(files.defaultPageFile);
-    values.setPageFileName(pageFile);
+    values.setPageFileName(storedPageFileName(files));
     values.setRefText(settings.readString("html", "refrate", "10"));
     values.setOldrefCaption(values.refText());
     values.setWindowPosition(settings.readInteger("form", "top", 100),
@@ -71,6 +67,15 @@ void loadPage(RunValues& values, const ErrorSink& report)
 ProgramFiles programFilesFor(const std::filesystem::path& executable)
 {
     return {settingsFileFor(executable), executable.parent_path() / "MorvaneStocks.html"};
+}
+
+std::string storedPageFileName(const ProgramFiles& files)
+{
+    // An empty name can never be saved to, which would keep the window from closing.
+    std::string pageFile = Settings(files.settingsFile).readString("html", "file", "");
+    if (pageFile.empty())
+        pageFile = textFromPath(files.defaultPageFile);
+    return pageFile;
 }
 
 void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)

@@ -18,6 +18,9 @@ struct ProgramFiles {
 /// the default page file is "MorvaneStocks.html" in the same folder.
 ProgramFiles programFilesFor(const std::filesystem::path& executable);
 
+/// The page file the settings name, or the default page when they name none.
+std::string storedPageFileName(const ProgramFiles& files);
+
 /// Shows an error message to the user; the sequence that reported it goes on.
 using ErrorSink = std::function<void(const std::string& message)>;
 

@@ -25,7 +25,15 @@ void ApplyWindowShape(QWidget* window, bool keepCaptionBand)
     points.reserve(static_cast<qsizetype>(dollarOutline().size()));
     for (const auto& vertex : dollarOutline())
         points << QPoint(vertex.x + left, vertex.y + top);
-    window->setMask(band.xored(QRegion(points, Qt::WindingFill)));
+    const QRegion shape = band.xored(QRegion(points, Qt::WindingFill));
+    window->setMask(shape);
+    // Some window systems (Wayland) take a window's mask only for the mouse and show its
+    // whole rectangle; a translucent window whose children carry the shape too shows the
+    // shape alone everywhere.
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            child->setMask(shape.translated(-child->pos()));
+    }
 }
 
 } // namespace stocks
