@@ -1,6 +1,7 @@
 #include "ui/window_shape.h"
 
 #include "core/dollar_outline.h"
+#include "platform/display_choice.h"
 #include "platform/system_metrics.h"
 
 #include <QPolygon>
@@ -27,9 +28,10 @@ void ApplyWindowShape(QWidget* window, bool keepCaptionBand)
         points << QPoint(vertex.x + left, vertex.y + top);
     const QRegion shape = band.xored(QRegion(points, Qt::WindingFill));
     window->setMask(shape);
-    // Some window systems (Wayland) take a window's mask only for the mouse and show its
-    // whole rectangle; a translucent window whose children carry the shape too shows the
-    // shape alone everywhere.
+    if (platform::masksWindowPixels())
+        return;
+    // This window system takes the mask only for the mouse and shows the whole rectangle of
+    // a window; a translucent window whose children carry the shape shows the shape alone.
     for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isWindow())
             child->setMask(shape.translated(-child->pos()));
