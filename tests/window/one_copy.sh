@@ -41,6 +41,14 @@ first_on_top() {
     [ "$(topmost_window)" = "$(hex "$window")" ]
 }
 
+other_on_top() {
+    ! first_on_top
+}
+
+one_window() {
+    [ "$(windows_named)" -eq 1 ]
+}
+
 # Starts a copy that must end at once by itself, leaving every file as it was.
 expect_second_copy_ends() {
     local program=$1 before after status=0
@@ -54,11 +62,10 @@ $after"
 }
 
 start_program
-first=$window
 "$other/stocks" >>"$work/program.log" 2>&1 &
 otherPid=$!
 poll 60 two_windows || fail "a copy on another page did not open beside the first"
-poll 60 eval '[ "$(topmost_window)" != "$(hex "$first")" ]' || fail "the later window is not on top"
+poll 60 other_on_top || fail "the later window is not on top"
 
 expect_second_copy_ends "$work/stocks"
 poll 60 first_on_top || fail "a second start did not bring the running window to the front"
@@ -66,7 +73,7 @@ poll 60 first_on_top || fail "a second start did not bring the running window to
 
 # The other page's window goes on top again; a start through the link raises the first.
 "$other/stocks" >>"$work/program.log" 2>&1 || fail "a second start on the other page failed"
-poll 60 eval '! first_on_top' || fail "the other window did not come to the front"
+poll 60 other_on_top || fail "the other window did not come to the front"
 expect_second_copy_ends "$third/stocks"
 poll 60 first_on_top || fail "a start on a linked name of the page did not find the running copy"
 
@@ -74,7 +81,7 @@ poll 60 first_on_top || fail "a start on a linked name of the page did not find 
 disown "$pid"
 kill -KILL "$pid"
 pid=""
-poll 60 eval '[ "$(windows_named)" -eq 1 ]' || fail "the killed window did not go away"
+poll 60 one_window || fail "the killed window did not go away"
 "$work/stocks" >>"$work/program.log" 2>&1 &
 pid=$!
 poll 60 two_windows || fail "a lock left by a killed copy stopped the next start"

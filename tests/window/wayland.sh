@@ -26,6 +26,7 @@ env -u DISPLAY WAYLAND_DISPLAY="$socket" "$work/stocks" >>"$work/program.log" 2>
 pid=$!
 
 # Inside the outline the skin, outside it the desktop, where the unseen list box lies too.
+# shellcheck disable=SC2034 # read through a name reference below
 listBoxPoints=(9 185 20 192 32 200)
 mapfile -t skinColours < <(pixels "$skin" "${insidePoints[@]}")
 
@@ -36,8 +37,9 @@ sign_shown_alone() {
     mismatches="no screenshot"
     rm -f "$shots"/*.png
     (cd "$shots" && WAYLAND_DISPLAY="$socket" weston-screenshooter >/dev/null 2>&1) || return 1
-    shot=$(ls "$shots"/*.png 2>/dev/null | head -n 1)
-    [ -n "$shot" ] || return 1
+    local taken=("$shots"/*.png)
+    shot=${taken[0]}
+    [ -f "$shot" ] || return 1
     local width height x y
     read -r width height x y < <(/usr/bin/convert "$shot" -trim -format '%w %h %X %Y' info: 2>/dev/null)
     mismatches="the desktop shows a box of ${width}x$height"
