@@ -1,6 +1,9 @@
 #include "first_expose.h"
+#include "platform/display_choice.h"
 #include "ui/built_in_resources.h"
 #include "ui/dataform.h"
+#include "ui/one_copy_per_page.h"
+#include "ui/session_end.h"
 #include "ui/stokfile1.h"
 
 #include <QApplication>
@@ -18,14 +21,21 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::filesystem::path folder = argv[1];
-    QApplication application(argc, argv);
+    stocks::platform::ApplicationArguments arguments(argc, argv);
+    QApplication application(arguments.count(), arguments.values());
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));
+    const stocks::ProgramFiles files = stocks::programFilesFor(folder / "stocks");
+    stocks::OneCopyPerPage oneCopy(files);
+    if (oneCopy.anotherCopyRuns())
+        return 5;
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/program_icon.ico")));
-    TForm1 form1(stocks::programFilesFor(folder / "stocks"));
+    TForm1 form1(files);
     Form1 = &form1;
     TForm2 form2;
     Form2 = &form2;
+    oneCopy.bringToFrontOnRequest(form1);
+    const stocks::SessionEnd sessionEnd(form1);
     const stocks::bench::FirstExpose closeWhenShown(form1, [&form1] { form1.close(); });
     form1.show();
     const int result = QApplication::exec();

@@ -14,11 +14,7 @@ constexpr int firstRunRefreshMinutes = 10;
 void readSettings(RunValues& values, const ProgramFiles& files)
 {
     const Settings settings(files.settingsFile);
-    // An empty name can never be saved to, which would keep the window from closing.
-    std::string pageFile = settings.readFileName("html", "file", "");
-    if (pageFile.empty())
-        pageFile = files.defaultPageFile.native();
-    values.setPageFileName(pageFile);
+    values.setPageFileName(storedPageFileName(files));
     values.setRefText(settings.readString("html", "refrate", "10"));
     values.setOldrefCaption(values.refText());
     values.setWindowPosition(settings.readInteger("form", "top", 100),
@@ -65,6 +61,15 @@ void loadPage(RunValues& values, const ErrorSink& report)
 }
 
 } // namespace
+
+std::string storedPageFileName(const ProgramFiles& files)
+{
+    // An empty name can never be saved to, which would keep the window from closing.
+    std::string pageFile = Settings(files.settingsFile).readFileName("html", "file", "");
+    if (pageFile.empty())
+        pageFile = files.defaultPageFile.native();
+    return pageFile;
+}
 
 void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
 {

@@ -9,6 +9,9 @@
 
 namespace stocks {
 
+/// The page file the settings name, or the default page when they name none.
+std::string storedPageFileName(const ProgramFiles& files);
+
 /// Shows an error message to the user; the sequence that reported it goes on.
 using ErrorSink = std::function<void(const StockError& error)>;
 

@@ -1,5 +1,6 @@
 #include "ui/form1_run_values.h"
 
+#include "platform/display_choice.h"
 #include "skin/skin_picture.h"
 #include "ui/click_label.h"
 #include "ui/stokfile1.h"
@@ -46,16 +47,18 @@ void Form1RunValues::setSpinnerPosition(int position)
 
 int Form1RunValues::windowTop() const
 {
-    return form_.y();
+    return platform::canPlaceWindows() ? form_.y() : storedTop_;
 }
 
 int Form1RunValues::windowLeft() const
 {
-    return form_.x();
+    return platform::canPlaceWindows() ? form_.x() : storedLeft_;
 }
 
 void Form1RunValues::setWindowPosition(int top, int left)
 {
+    storedTop_ = top;
+    storedLeft_ = left;
     form_.move(left, top);
 }
 

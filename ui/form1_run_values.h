@@ -41,6 +41,9 @@ private:
     std::string pageFileName_;
     std::string skinFileName_ = "0";
     bool pageFileUnreadable_ = false;
+    // The place read at start, kept for the close where the window cannot learn its own.
+    int storedTop_ = 0;
+    int storedLeft_ = 0;
 };
 
 } // namespace stocks

@@ -5,6 +5,7 @@
 #include "core/page_file.h"
 #include "core/page_lines.h"
 #include "core/settings.h"
+#include "platform/display_choice.h"
 #include "platform/drag_full_windows.h"
 #include "platform/shell_open.h"
 #include "ui/built_in_resources.h"
@@ -18,6 +19,7 @@
 #include "ui/unseen_list_box.h"
 #include "ui/up_down.h"
 #include "ui/window_fonts.h"
+#include "ui/window_frame.h"
 #include "ui/window_move_loop.h"
 #include "ui/window_shape.h"
 
@@ -27,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
 
 TForm1* Form1 = nullptr;
@@ -92,6 +93,10 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
       values_(std::make_unique<stocks::Form1RunValues>(*this))
 {
     stocks::registerBuiltInResources();
+    // Where the window system shows the full rectangle of a shaped window, only what the
+    // children paint inside the shape may show.
+    if (!stocks::platform::masksWindowPixels())
+        setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(QStringLiteral("Morvane Stocks"));
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/window_icon.ico"), "ico")));
     setFont(stocks::windowsFont(Face::MsSansSerif, 11));
@@ -109,6 +114,7 @@ TForm1::~TForm1() = default;
 void TForm1::createControls()
 {
     const auto [left, top] = stocks::clientOffset();
+    new stocks::WindowFrame(this);
     clientArea = new QWidget(this);
     clientArea->setGeometry(left, top, clientWidth, clientHeight);
     QWidget* client = clientArea;
@@ -226,19 +232,6 @@ void TForm1::closeEvent(QCloseEvent* event)
     }
     event->accept();
     QCoreApplication::quit();
-}
-
-void TForm1::paintEvent(QPaintEvent*)
-{
-    // The frame and caption bar a window manager would draw; the shape normally hides them.
-    const auto [left, top] = stocks::clientOffset();
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    painter.fillRect(0, 0, width(), top, QColor(0, 0, 128));
-    painter.setPen(Qt::white);
-    painter.setFont(stocks::windowsFont(Face::MsSansSerif, 11, stocks::Bold));
-    painter.drawText(QRect(left + 2, left, width(), top - left), Qt::AlignLeft | Qt::AlignVCenter,
-                     windowTitle());
 }
 
 void TForm1::addClick()

@@ -55,16 +55,16 @@ public:
     void xoutClick();
     void Label1MouseDown(Qt::MouseButton Button);
     void Label2DblClick();
+    /// The close sequence; also run without a close event when the session ends.
+    bool FormClose();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     void createControls();
     void bindEvents();
     void FormCreate();
-    bool FormClose();
 
     stocks::ProgramFiles files_;
     std::unique_ptr<stocks::Form1RunValues> values_;

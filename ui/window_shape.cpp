@@ -1,6 +1,7 @@
 #include "ui/window_shape.h"
 
 #include "core/dollar_outline.h"
+#include "platform/display_choice.h"
 #include "platform/system_metrics.h"
 
 #include <QPolygon>
@@ -25,7 +26,16 @@ void ApplyWindowShape(QWidget* window, bool keepCaptionBand)
     points.reserve(static_cast<qsizetype>(dollarOutline().size()));
     for (const auto& vertex : dollarOutline())
         points << QPoint(vertex.x + left, vertex.y + top);
-    window->setMask(band.xored(QRegion(points, Qt::WindingFill)));
+    const QRegion shape = band.xored(QRegion(points, Qt::WindingFill));
+    window->setMask(shape);
+    if (platform::masksWindowPixels())
+        return;
+    // This window system takes the mask only for the mouse and shows the whole rectangle of
+    // a window; a translucent window whose children carry the shape shows the shape alone.
+    for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isWindow())
+            child->setMask(shape.translated(-child->pos()));
+    }
 }
 
 } // namespace stocks

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+namespace stocks::platform {
+
+/// @brief The program's arguments for the application object, with Qt's "-platform xcb"
+/// added when the user chose no platform and an X display is reachable beside Wayland:
+/// only on X11 can the window be put back at its stored place. Qt takes the option out
+/// again, so nothing started later inherits the choice.
+class ApplicationArguments {
+public:
+    ApplicationArguments(int argc, char** argv);
+
+    ApplicationArguments(const ApplicationArguments&) = delete;
+    ApplicationArguments& operator=(const ApplicationArguments&) = delete;
+
+    int& count() { return count_; }
+    char** values() { return values_.data(); }
+
+private:
+    int count_ = 0;
+    std::vector<char*> values_;
+};
+
+/// False where the window system neither places a program's windows nor tells it where
+/// they are (Wayland).
+bool canPlaceWindows();
+
+/// False where the window system takes a window's mask only for the mouse and shows the
+/// window's whole rectangle (Wayland); true where the mask cuts what shows as well (X11).
+bool masksWindowPixels();
+
+} // namespace stocks::platform

@@ -1,0 +1,88 @@
+#include "platform/local_requests.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace stocks::platform {
+namespace {
+
+bool addressFor(const QByteArray& path, sockaddr_un& address)
+{
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
+        return false;
+    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+    return true;
+}
+
+int newSocket()
+{
+    return socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+}
+
+} // namespace
+
+RequestListener::RequestListener(const QString& path, std::function<void()> onRequest)
+    : path_(QFile::encodeName(path)), onRequest_(std::move(onRequest))
+{
+    sockaddr_un address;
+    if (!addressFor(path_, address))
+        return;
+    const int socket = newSocket();
+    if (socket < 0)
+        return;
+    unlink(path_.constData());
+    if (bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
+        listen(socket, SOMAXCONN) != 0) {
+        close(socket);
+        return;
+    }
+    socket_ = socket;
+    notifier_ = new QSocketNotifier(socket_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &RequestListener::acceptRequests);
+}
+
+RequestListener::~RequestListener()
+{
+    if (socket_ < 0)
+        return;
+    delete notifier_;
+    close(socket_);
+    unlink(path_.constData());
+}
+
+void RequestListener::acceptRequests()
+{
+    bool requested = false;
+    for (int request; (request = accept4(socket_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        close(request);
+        requested = true;
+    }
+    if (requested)
+        onRequest_();
+}
+
+bool sendRequest(const QString& path)
+{
+    sockaddr_un address;
+    if (!addressFor(QFile::encodeName(path), address))
+        return false;
+    const int socket = newSocket();
+    if (socket < 0)
+        return false;
+    const int result =
+        connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address));
+    // A full queue means a listener that is there but busy: the request is as good as made.
+    const bool taken = result == 0 || errno == EAGAIN;
+    close(socket);
+    return taken;
+}
+
+} // namespace stocks::platform

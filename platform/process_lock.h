@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace stocks::platform {
+
+/// @brief An exclusive lock on a file for as long as this object lives. The system drops it
+/// when the holding process ends in any way, so no lock outlives a copy that died, and no
+/// check of process ids can be fooled. Taking it writes nothing to the disk.
+class ProcessLock {
+public:
+    enum class State {
+        Held,          ///< this object holds the lock
+        HeldElsewhere, ///< another process holds it
+        Unavailable,   ///< no lock can be kept at that path
+    };
+
+    /// Tries once, without waiting.
+    explicit ProcessLock(const QString& path);
+    ~ProcessLock();
+
+    ProcessLock(const ProcessLock&) = delete;
+    ProcessLock& operator=(const ProcessLock&) = delete;
+
+    State state() const { return state_; }
+
+private:
+    QByteArray path_;
+    int file_ = -1;
+    State state_ = State::Unavailable;
+};
+
+} // namespace stocks::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QObject>
+
+#include <memory>
+
+class TForm1;
+
+namespace stocks {
+
+namespace platform {
+class TerminationSignals;
+}
+class Prompts;
+
+/// @brief Ends the run when the session ends under the main window: SIGTERM, SIGINT,
+/// SIGHUP, the end of the desktop session and a lost X display run its close sequence once,
+/// with errors on standard error instead of in message boxes, and the program ends.
+/// Create it once the window has started; one at a time.
+class SessionEnd final : public QObject {
+public:
+    explicit SessionEnd(TForm1& form);
+    ~SessionEnd() override;
+
+    SessionEnd(const SessionEnd&) = delete;
+    SessionEnd& operator=(const SessionEnd&) = delete;
+
+private:
+    void closeQuietly();
+    void end();
+    static void endOnExit();
+
+    TForm1& form_;
+    std::unique_ptr<platform::TerminationSignals> signals_;
+    Prompts* previousPrompts_ = nullptr;
+    bool closed_ = false;
+};
+
+} // namespace stocks

@@ -1,0 +1,27 @@
+#include "ui/window_frame.h"
+
+#include "ui/window_fonts.h"
+#include "ui/window_shape.h"
+
+#include <QPainter>
+
+namespace stocks {
+
+WindowFrame::WindowFrame(QWidget* window) : QWidget(window)
+{
+    setGeometry(window->rect());
+}
+
+void WindowFrame::paintEvent(QPaintEvent*)
+{
+    const auto [left, top] = clientOffset();
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.fillRect(0, 0, width(), top, QColor(0, 0, 128));
+    painter.setPen(Qt::white);
+    painter.setFont(windowsFont(Face::MsSansSerif, 11, Bold));
+    painter.drawText(QRect(left + 2, left, width(), top - left), Qt::AlignLeft | Qt::AlignVCenter,
+                     window()->windowTitle());
+}
+
+} // namespace stocks
