@@ -104,7 +104,12 @@ void appendU32(QByteArray& out, std::uint32_t value)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
+void chargePixels(QSize size, WorkBudget& budget)
+{
+    budget.spend(static_cast<double>(size.width()) * size.height() * embeddedBitmapPixelWork);
+}
+
+std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format, WorkBudget& budget)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -114,7 +119,11 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
     const QSize size = reader.size();
     if (size.isValid() && !pictureSizeAllowed(size.width(), size.height()))
         return std::nullopt;
+    if (size.isValid())
+        chargePixels(size, budget);
     QImage image = reader.read();
+    if (!size.isValid() && !image.isNull())
+        chargePixels(image.size(), budget);
     if (image.isNull() || !pictureSizeAllowed(image.width(), image.height()))
         return std::nullopt;
     return image;
@@ -122,7 +131,8 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
 
 // Qt reads DIBs as the pixel part of a BMP file, so one is put together in memory. Top-down
 // rows are turned bottom-up on the way, which every BMP reader understands.
-std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteView bits)
+std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteView bits,
+                                  WorkBudget& budget)
 {
     const std::int64_t rows = std::abs(layout.height);
     std::size_t pixelBytes = bits.size();
@@ -152,7 +162,7 @@ std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteVi
         file.append(bits.data(), static_cast<qsizetype>(pixelBytes));
     }
 
-    auto image = readWithQt(file, "bmp");
+    auto image = readWithQt(file, "bmp", budget);
     if (!image || image->width() != layout.width || image->height() != rows)
         return std::nullopt;
     return image;
@@ -160,24 +170,24 @@ std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteVi
 
 } // namespace
 
-std::optional<QImage> decodeDib(ByteView info, ByteView bits)
+std::optional<QImage> decodeDib(ByteView info, ByteView bits, WorkBudget& budget)
 {
     const auto layout = readLayout(info);
     if (!layout)
         return std::nullopt;
     if (layout->compression == Jpeg || layout->compression == Png) {
         const QByteArray embedded(bits.data(), static_cast<qsizetype>(bits.size()));
-        return readWithQt(embedded, layout->compression == Jpeg ? "jpeg" : "png");
+        return readWithQt(embedded, layout->compression == Jpeg ? "jpeg" : "png", budget);
     }
-    return decodeAsBmp(*layout, info, bits);
+    return decodeAsBmp(*layout, info, bits, budget);
 }
 
-std::optional<QImage> decodePackedDib(ByteView packed)
+std::optional<QImage> decodePackedDib(ByteView packed, WorkBudget& budget)
 {
     const auto layout = readLayout(packed);
     if (!layout)
         return std::nullopt;
-    return decodeDib(packed.sub(0, layout->infoBytes), packed.from(layout->infoBytes));
+    return decodeDib(packed.sub(0, layout->infoBytes), packed.from(layout->infoBytes), budget);
 }
 
 } // namespace stocks

@@ -2,6 +2,7 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
+#include "skin/picture_limits.h"
 
 #include <uemf.h>
 
@@ -87,7 +88,7 @@ struct Dib {
 // The source bitmap of a blit record; no image when the record has none or refers to a
 // palette. A bitmap that is there but does not check out makes the metafile invalid.
 Dib dibAt(ByteView record, std::size_t usageAt, std::size_t offBmiAt, std::size_t cbBmiAt,
-          std::size_t offBitsAt, std::size_t cbBitsAt)
+          std::size_t offBitsAt, std::size_t cbBitsAt, WorkBudget& budget)
 {
     const std::uint32_t cbBmi = record.u32(cbBmiAt);
     if (cbBmi == 0 || record.u32(usageAt) != U_DIB_RGB_COLORS)
@@ -95,7 +96,7 @@ Dib dibAt(ByteView record, std::size_t usageAt, std::size_t offBmiAt, std::size_
     const ByteView info = record.sub(record.u32(offBmiAt), cbBmi);
     const ByteView bits = record.sub(record.u32(offBitsAt), record.u32(cbBitsAt));
     Dib dib;
-    dib.image = decodeDib(info, bits);
+    dib.image = decodeDib(info, bits, budget);
     if (!dib.image)
         throwInvalidMetafile();
     dib.bottomUp = info.u32(0) == 12 || info.i32(8) > 0;
@@ -104,9 +105,9 @@ Dib dibAt(ByteView record, std::size_t usageAt, std::size_t offBmiAt, std::size_
 
 class EmfPlayer {
 public:
-    EmfPlayer(const EmfLayout& layout, QPainter& painter)
-        : context_(painter, layout.deviceToImage, layout.pixelsPerMillimetre),
-          objects_(layout.handles)
+    EmfPlayer(const EmfLayout& layout, QPainter& painter, WorkBudget& budget)
+        : context_(painter, layout.deviceToImage, layout.pixelsPerMillimetre, budget),
+          budget_(budget), objects_(layout.handles)
     {}
 
     void play(std::uint32_t type, ByteView record);
@@ -122,6 +123,7 @@ private:
     void stretchDibBits(ByteView record);
 
     GdiContext context_;
+    WorkBudget& budget_;
     std::vector<GdiObject> objects_;
 };
 
@@ -168,7 +170,7 @@ void EmfPlayer::createDibPatternBrush(ByteView record)
                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBmi),
                           offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits),
-                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBits));
+                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBits), budget_);
     const std::uint32_t index = record.u32(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, ihBrush));
     createObject(index,
                  dib.image ? patternBrushObject(*dib.image) : brushObject(0, QColor(Qt::black), 0));
@@ -194,9 +196,10 @@ void EmfPlayer::selectClipRegion(ByteView record)
 void EmfPlayer::bitBlt(ByteView record, bool stretch)
 {
     // BITBLT and STRETCHBLT share their layout up to the source size STRETCHBLT adds.
-    const Dib dib = dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc),
-                          offsetof(U_EMRBITBLT, offBmiSrc), offsetof(U_EMRBITBLT, cbBmiSrc),
-                          offsetof(U_EMRBITBLT, offBitsSrc), offsetof(U_EMRBITBLT, cbBitsSrc));
+    const Dib dib =
+        dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc), offsetof(U_EMRBITBLT, offBmiSrc),
+              offsetof(U_EMRBITBLT, cbBmiSrc), offsetof(U_EMRBITBLT, offBitsSrc),
+              offsetof(U_EMRBITBLT, cbBitsSrc), budget_);
     const QPointF dest = pointAt(record, offsetof(U_EMRBITBLT, Dest));
     const QSizeF destSize = sizeAt(record, offsetof(U_EMRBITBLT, cDest));
     const QPointF source = pointAt(record, offsetof(U_EMRBITBLT, Src));
@@ -207,10 +210,10 @@ void EmfPlayer::bitBlt(ByteView record, bool stretch)
 
 void EmfPlayer::stretchDibBits(ByteView record)
 {
-    const Dib dib =
-        dibAt(record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc),
-              offsetof(U_EMRSTRETCHDIBITS, offBmiSrc), offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc),
-              offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc));
+    const Dib dib = dibAt(
+        record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc), offsetof(U_EMRSTRETCHDIBITS, offBmiSrc),
+        offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc), offsetof(U_EMRSTRETCHDIBITS, offBitsSrc),
+        offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc), budget_);
     if (!dib.image)
         return;
     const QSizeF sourceSize = sizeAt(record, offsetof(U_EMRSTRETCHDIBITS, cSrc));
@@ -404,12 +407,14 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
 
 } // namespace
 
-void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter)
+void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter, WorkBudget& budget)
 {
     // The records end with the end-of-file record, which draws nothing.
-    EmfPlayer player(layout, painter);
-    for (const MetafileRecord& record : layout.records)
+    EmfPlayer player(layout, painter, budget);
+    for (const MetafileRecord& record : layout.records) {
+        budget.spend(metafileRecordWork);
         player.play(record.type, bytes.sub(record.offset, record.size));
+    }
 }
 
 } // namespace stocks

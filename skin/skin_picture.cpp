@@ -2,6 +2,7 @@
 
 #include "core/cp1252.h"
 #include "core/stock_error.h"
+#include "skin/checked_size.h"
 #include "skin/metafile_reader.h"
 #include "skin/picture_kind.h"
 #include "skin/picture_limits.h"
@@ -11,6 +12,9 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace stocks {
 namespace {
@@ -19,7 +23,24 @@ constexpr const char* bitmapInvalid = "Bitmap image is not valid";
 constexpr const char* iconInvalid = "Icon image is not valid";
 
 // Metafiles are read whole; no skin comes near this.
-constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
+constexpr qint64 maxMetafileBytes = qint64{64} * 1024 * 1024;
+
+// Opened non-blocking, so that a FIFO at the name cannot hang the program, and handed to Qt
+// only once it is known to be a regular file: Qt never opens the name itself.
+bool openRegularFile(QFile& file, const std::string& fileName)
+{
+    const QByteArray path = QFile::encodeName(QString::fromUtf8(utf8FromCp1252(fileName)));
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
 
 std::uint32_t unsignedAt(const QByteArray& bytes, int offset, int size)
 {
@@ -49,8 +70,17 @@ bool bitmapPixelsComplete(QFile& file)
     constexpr std::uint32_t bitFields = 3;
     if (compression != rgb && compression != bitFields)
         return true;
+    // A row of 2^31 pixels at 2^16 bits still fits; the whole picture may not.
     const std::int64_t stride = (std::abs(width) * bitCount + 31) / 32 * 4;
-    return file.size() >= pixelsAt + stride * std::abs(height);
+    const auto pixelBytes = checkedProduct(stride, std::abs(height));
+    const auto pixelsEnd = pixelBytes ? checkedSum(pixelsAt, *pixelBytes) : std::nullopt;
+    return pixelsEnd && file.size() >= *pixelsEnd;
+}
+
+QImage cutTo(QImage image, QSize visibleArea)
+{
+    const QSize shown = image.size().boundedTo(visibleArea);
+    return shown == image.size() ? image : image.copy(QRect(QPoint(0, 0), shown));
 }
 
 // Bitmaps and icons are decoded by the kind the extension names, never by what the content
@@ -77,30 +107,30 @@ QImage readBitmap(QFile& file)
     return readRaster(file, "bmp", bitmapInvalid);
 }
 
-QImage readMetafile(QFile& file)
+QImage readMetafile(QFile& file, QSize visibleArea)
 {
-    // Read no further than the limit: a device such as /dev/zero never ends.
+    // Read no further than the limit, even from a file that grows meanwhile.
     const QByteArray bytes = file.read(maxMetafileBytes + 1);
     if (bytes.size() > maxMetafileBytes)
         throw StockError("Metafile is not valid");
-    return Metafile::fromBytes(bytes).toImage();
+    return Metafile::fromBytes(bytes).toImage(visibleArea);
 }
 
 } // namespace
 
-QImage loadSkinPicture(const std::string& fileName)
+QImage loadSkinPicture(const std::string& fileName, QSize visibleArea)
 {
     const PictureKind kind = pictureKindFor(fileName);
-    QFile file(QString::fromUtf8(utf8FromCp1252(fileName)));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, fileName))
         throw StockError(formatMessage("Cannot open file %s", fileName));
     switch (kind) {
     case PictureKind::Bitmap:
-        return readBitmap(file);
+        return cutTo(readBitmap(file), visibleArea);
     case PictureKind::Icon:
-        return readRaster(file, "ico", iconInvalid);
+        return cutTo(readRaster(file, "ico", iconInvalid), visibleArea);
     case PictureKind::Metafile:
-        return readMetafile(file);
+        return readMetafile(file, visibleArea);
     }
     return {};
 }

@@ -2,12 +2,13 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
+#include "skin/picture_limits.h"
 
 #include <uwmf.h>
 
 #include <QPainter>
 
-#include <algorithm>
+#include <set>
 #include <vector>
 
 namespace stocks {
@@ -88,11 +89,12 @@ QPolygonF pointsAt(ByteView record, std::size_t offset, std::uint64_t count)
 }
 
 // The bitmap a DIB blit record carries after its fixed fields, if it carries one.
-std::optional<QImage> dibAfter(ByteView record, const char* dib)
+std::optional<QImage> dibAfter(ByteView record, const char* dib, WorkBudget& budget)
 {
     if (dib == nullptr)
         return std::nullopt;
-    const auto image = decodePackedDib(record.from(static_cast<std::size_t>(dib - record.data())));
+    auto image =
+        decodePackedDib(record.from(static_cast<std::size_t>(dib - record.data())), budget);
     if (!image)
         throwInvalidMetafile();
     return image;
@@ -100,9 +102,12 @@ std::optional<QImage> dibAfter(ByteView record, const char* dib)
 
 class WmfPlayer {
 public:
-    WmfPlayer(const WmfLayout& layout, QPainter& painter)
-        : context_(painter, QTransform(), 96 / 25.4), objects_(layout.objects)
+    WmfPlayer(const WmfLayout& layout, QPainter& painter, WorkBudget& budget)
+        : context_(painter, QTransform(), 96 / 25.4, budget), budget_(budget),
+          objects_(layout.objects)
     {
+        for (std::uint16_t slot = 0; slot < layout.objects; ++slot)
+            freeSlots_.insert(freeSlots_.end(), slot);
         context_.setMapMode(GdiContext::MmAnisotropic);
         context_.setWindowOrg(layout.windowOrg);
         context_.setWindowExt(layout.windowExt);
@@ -120,17 +125,19 @@ private:
     void blit(ByteView record, std::uint16_t function);
 
     GdiContext context_;
+    WorkBudget& budget_;
     std::vector<GdiObject> objects_;
+    // Kept apart so that finding the lowest one does not walk a table of 65,535 slots.
+    std::set<std::uint16_t> freeSlots_;
 };
 
 // A new object takes the lowest free slot of the table; with none free it is not created.
 void WmfPlayer::addObject(GdiObject object)
 {
-    const auto free = std::find_if(objects_.begin(), objects_.end(), [](const GdiObject& slot) {
-        return slot.kind == GdiObject::Kind::Empty;
-    });
-    if (free != objects_.end())
-        *free = std::move(object);
+    if (freeSlots_.empty())
+        return;
+    objects_[*freeSlots_.begin()] = std::move(object);
+    freeSlots_.erase(freeSlots_.begin());
 }
 
 void WmfPlayer::selectObject(std::uint16_t index)
@@ -141,8 +148,10 @@ void WmfPlayer::selectObject(std::uint16_t index)
 
 void WmfPlayer::deleteObject(std::uint16_t index)
 {
-    if (index < objects_.size())
+    if (index < objects_.size()) {
         objects_[index] = {};
+        freeSlots_.insert(index);
+    }
 }
 
 void WmfPlayer::createPatternBrush(ByteView record)
@@ -157,7 +166,7 @@ void WmfPlayer::createPatternBrush(ByteView record)
         addObject(brushObject(0, QColor(Qt::black), 0));
         return;
     }
-    addObject(patternBrushObject(*dibAfter(record, dib)));
+    addObject(patternBrushObject(*dibAfter(record, dib, budget_)));
 }
 
 void WmfPlayer::polyPolygon(ByteView record)
@@ -203,7 +212,7 @@ void WmfPlayer::blit(ByteView record, std::uint16_t function)
         if (usage != U_DIB_RGB_COLORS)
             return;
     }
-    const auto image = dibAfter(record, dib);
+    const auto image = dibAfter(record, dib, budget_);
     context_.blit(QRectF(point(dest), QSizeF(destSize.x, destSize.y)), image ? &*image : nullptr,
                   QRectF(point(source), QSizeF(sourceSize.x, sourceSize.y)), rop);
 }
@@ -390,12 +399,14 @@ void WmfPlayer::play(std::uint16_t function, ByteView record)
 
 } // namespace
 
-void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter)
+void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter, WorkBudget& budget)
 {
     // The records end with the end-of-file record, which draws nothing.
-    WmfPlayer player(layout, painter);
-    for (const MetafileRecord& record : layout.records)
+    WmfPlayer player(layout, painter, budget);
+    for (const MetafileRecord& record : layout.records) {
+        budget.spend(metafileRecordWork);
         player.play(static_cast<std::uint16_t>(record.type), bytes.sub(record.offset, record.size));
+    }
 }
 
 } // namespace stocks
