@@ -39,6 +39,12 @@ qreal unitsPerMillimetre(std::uint32_t mapMode)
     }
 }
 
+QSizeF scaled(QSizeF extent, const GdiContext::ExtentScale& scale)
+{
+    return QSizeF(extent.width() * scale.xNum / scale.xDenom,
+                  extent.height() * scale.yNum / scale.yDenom);
+}
+
 bool isFinite(const QTransform& t)
 {
     return std::isfinite(t.m11()) && std::isfinite(t.m12()) && std::isfinite(t.m21()) &&
@@ -199,18 +205,16 @@ void GdiContext::offsetViewportOrg(QPointF by)
     setViewportOrg(state_.viewportOrg + by);
 }
 
-void GdiContext::scaleWindowExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom)
+void GdiContext::scaleWindowExt(const ExtentScale& scale)
 {
-    if (xDenom != 0 && yDenom != 0)
-        setWindowExt(QSizeF(state_.windowExt.width() * xNum / xDenom,
-                            state_.windowExt.height() * yNum / yDenom));
+    if (scale.xDenom != 0 && scale.yDenom != 0)
+        setWindowExt(scaled(state_.windowExt, scale));
 }
 
-void GdiContext::scaleViewportExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom)
+void GdiContext::scaleViewportExt(const ExtentScale& scale)
 {
-    if (xDenom != 0 && yDenom != 0)
-        setViewportExt(QSizeF(state_.viewportExt.width() * xNum / xDenom,
-                              state_.viewportExt.height() * yNum / yDenom));
+    if (scale.xDenom != 0 && scale.yDenom != 0)
+        setViewportExt(scaled(state_.viewportExt, scale));
 }
 
 void GdiContext::setWorldTransform(const QTransform& transform)

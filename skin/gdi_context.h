@@ -48,8 +48,15 @@ public:
     void setViewportExt(QSizeF extent);
     void offsetWindowOrg(QPointF by);
     void offsetViewportOrg(QPointF by);
-    void scaleWindowExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom);
-    void scaleViewportExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom);
+    /// @brief The ratio for each axis that the scaling records multiply an extent by.
+    struct ExtentScale {
+        qreal xNum = 1;
+        qreal xDenom = 1;
+        qreal yNum = 1;
+        qreal yDenom = 1;
+    };
+    void scaleWindowExt(const ExtentScale& scale);
+    void scaleViewportExt(const ExtentScale& scale);
     void setWorldTransform(const QTransform& transform);
     /// mode: 1 identity, 2 left-multiply, 3 right-multiply, 4 set.
     void modifyWorldTransform(const QTransform& transform, std::uint32_t mode);
