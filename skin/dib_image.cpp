@@ -1,5 +1,6 @@
 #include "skin/dib_image.h"
 
+#include "skin/checked_size.h"
 #include "skin/picture_limits.h"
 
 #include <QBuffer>
@@ -135,31 +136,34 @@ std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteVi
                                   WorkBudget& budget)
 {
     const std::int64_t rows = std::abs(layout.height);
-    std::size_t pixelBytes = bits.size();
-    std::size_t stride = 0;
+    auto pixelBytes = static_cast<std::int64_t>(bits.size());
+    std::int64_t stride = 0;
     if (layout.compression == Rgb || layout.compression == BitFields) {
-        stride = static_cast<std::size_t>((layout.width * layout.bitCount + 31) / 32 * 4);
-        if (!bits.has(0, stride * static_cast<std::size_t>(rows)))
+        stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+        const auto needed = checkedProduct(stride, rows);
+        if (!needed || !bits.has(0, static_cast<std::size_t>(*needed)))
             return std::nullopt;
-        pixelBytes = stride * static_cast<std::size_t>(rows);
+        pixelBytes = *needed;
     }
 
-    const std::size_t offBits = 14 + layout.infoBytes;
+    const auto offBits = static_cast<std::int64_t>(14 + layout.infoBytes);
+    const auto fileSize = checkedSum(offBits, pixelBytes);
+    if (!fileSize)
+        return std::nullopt;
     QByteArray file;
-    file.reserve(static_cast<qsizetype>(offBits + pixelBytes));
+    file.reserve(*fileSize);
     file.append("BM", 2);
-    appendU32(file, static_cast<std::uint32_t>(offBits + pixelBytes));
+    appendU32(file, static_cast<std::uint32_t>(*fileSize));
     appendU32(file, 0);
     appendU32(file, static_cast<std::uint32_t>(offBits));
     file.append(info.data(), static_cast<qsizetype>(layout.infoBytes));
     if (layout.height < 0) {
-        const std::int32_t bottomUp = static_cast<std::int32_t>(rows);
+        const auto bottomUp = static_cast<std::int32_t>(rows);
         file.replace(14 + 8, 4, reinterpret_cast<const char*>(&bottomUp), 4);
         for (std::int64_t row = rows - 1; row >= 0; --row)
-            file.append(bits.data() + static_cast<std::size_t>(row) * stride,
-                        static_cast<qsizetype>(stride));
+            file.append(bits.data() + static_cast<std::size_t>(row * stride), stride);
     } else {
-        file.append(bits.data(), static_cast<qsizetype>(pixelBytes));
+        file.append(bits.data(), pixelBytes);
     }
 
     auto image = readWithQt(file, "bmp", budget);

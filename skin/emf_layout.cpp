@@ -79,7 +79,8 @@ void sizePicture(ByteView header, EmfLayout& layout)
             layout.deviceToImage =
                 QTransform::fromTranslate(-static_cast<qreal>(frame.left) * perHundredthX,
                                           -static_cast<qreal>(frame.top) * perHundredthY) *
-                QTransform::fromScale(pixelsWide / width, pixelsHigh / height);
+                QTransform::fromScale(static_cast<qreal>(pixelsWide) / width,
+                                      static_cast<qreal>(pixelsHigh) / height);
             return;
         }
     }

@@ -77,7 +77,7 @@ bool bitmapPixelsComplete(QFile& file)
     return pixelsEnd && file.size() >= *pixelsEnd;
 }
 
-QImage cutTo(QImage image, QSize visibleArea)
+QImage cutTo(const QImage& image, QSize visibleArea)
 {
     const QSize shown = image.size().boundedTo(visibleArea);
     return shown == image.size() ? image : image.copy(QRect(QPoint(0, 0), shown));

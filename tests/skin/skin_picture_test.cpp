@@ -174,7 +174,7 @@ TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
                                                      {"wmf", "Metafile is not valid"}};
     std::mt19937 random(1252);
     for (const auto& [extension, valid] : kinds) {
-        const std::string expected = messages.at(extension);
+        const std::string& expected = messages.at(extension);
         QByteArray noise(4096, '\0');
         std::generate(noise.begin(), noise.end(),
                       [&random] { return static_cast<char>(random()); });
