@@ -13,15 +13,17 @@
 //    - metafiles are read whole and handed to Metafile (metafile_reader.h).
 // 3. Metafile::fromBytes() tells an enhanced metafile from an old-style one by its content and
 //    checks the header and every record before anything is drawn: readEmfLayout()
-//    (emf_layout.cpp) or readWmfLayout() (wmf_layout.cpp). Every read of the file's bytes goes
-//    through ByteView (byte_view.h), which refuses reads outside the file.
+//    (emf_layout.cpp) or readWmfLayout() (wmf_layout.cpp), with libUEMF's record checks.
 // 4. Metafile::toImage() plays the records onto a QPainter: playEmf() (emf_player.cpp) or
 //    playWmf() (wmf_player.cpp). Each is one switch over the record types; each case decodes
-//    one record and makes one call on GdiContext (gdi_context.cpp), which keeps the Windows
-//    device-context state (mapping, pen, brush, clipping, paths) and draws with QPainter.
-//    Pens and brushes come from gdi_object.cpp, bitmaps inside records from dib_image.cpp.
-// 5. Only the visible area is drawn. GdiContext charges each drawing call's work there to a
-//    WorkBudget (work_budget.h); a metafile that asks for more than any skin needs is refused.
+//    one record and makes one call, mostly on GdiContext (gdi_context.cpp), which keeps the
+//    Windows device-context state (mapping, pen, brush, clipping, paths) and draws with
+//    QPainter. Fields are read through ByteView (byte_view.h), which refuses reads outside
+//    the file, or through libUEMF's getters once its checks passed. Pens and brushes come
+//    from gdi_object.cpp, bitmaps inside records from dib_image.cpp.
+// 5. Only the visible area is drawn. Each record, each embedded bitmap and, in GdiContext, the
+//    work of each drawing call inside that area is charged to a WorkBudget (work_budget.h,
+//    limits in picture_limits.h); a metafile that asks for more than any skin needs is refused.
 
 #include <QImage>
 #include <QSize>
