@@ -1,5 +1,6 @@
 #include "skin/dib_image.h"
 
+#include "skin/checked_size.h"
 #include "skin/picture_limits.h"
 
 #include <QBuffer>
@@ -104,7 +105,12 @@ void appendU32(QByteArray& out, std::uint32_t value)
         out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
+void chargePixels(QSize size, WorkBudget& budget)
+{
+    budget.spend(static_cast<double>(size.width()) * size.height() * embeddedBitmapPixelWork);
+}
+
+std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format, WorkBudget& budget)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -114,7 +120,11 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
     const QSize size = reader.size();
     if (size.isValid() && !pictureSizeAllowed(size.width(), size.height()))
         return std::nullopt;
+    if (size.isValid())
+        chargePixels(size, budget);
     QImage image = reader.read();
+    if (!size.isValid() && !image.isNull())
+        chargePixels(image.size(), budget);
     if (image.isNull() || !pictureSizeAllowed(image.width(), image.height()))
         return std::nullopt;
     return image;
@@ -122,37 +132,41 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format)
 
 // Qt reads DIBs as the pixel part of a BMP file, so one is put together in memory. Top-down
 // rows are turned bottom-up on the way, which every BMP reader understands.
-std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteView bits)
+std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteView bits,
+                                  WorkBudget& budget)
 {
     const std::int64_t rows = std::abs(layout.height);
-    std::size_t pixelBytes = bits.size();
-    std::size_t stride = 0;
+    auto pixelBytes = static_cast<std::int64_t>(bits.size());
+    std::int64_t stride = 0;
     if (layout.compression == Rgb || layout.compression == BitFields) {
-        stride = static_cast<std::size_t>((layout.width * layout.bitCount + 31) / 32 * 4);
-        if (!bits.has(0, stride * static_cast<std::size_t>(rows)))
+        stride = (layout.width * layout.bitCount + 31) / 32 * 4;
+        const auto needed = checkedProduct(stride, rows);
+        if (!needed || !bits.has(0, static_cast<std::size_t>(*needed)))
             return std::nullopt;
-        pixelBytes = stride * static_cast<std::size_t>(rows);
+        pixelBytes = *needed;
     }
 
-    const std::size_t offBits = 14 + layout.infoBytes;
+    const auto offBits = static_cast<std::int64_t>(14 + layout.infoBytes);
+    const auto fileSize = checkedSum(offBits, pixelBytes);
+    if (!fileSize)
+        return std::nullopt;
     QByteArray file;
-    file.reserve(static_cast<qsizetype>(offBits + pixelBytes));
+    file.reserve(*fileSize);
     file.append("BM", 2);
-    appendU32(file, static_cast<std::uint32_t>(offBits + pixelBytes));
+    appendU32(file, static_cast<std::uint32_t>(*fileSize));
     appendU32(file, 0);
     appendU32(file, static_cast<std::uint32_t>(offBits));
     file.append(info.data(), static_cast<qsizetype>(layout.infoBytes));
     if (layout.height < 0) {
-        const std::int32_t bottomUp = static_cast<std::int32_t>(rows);
+        const auto bottomUp = static_cast<std::int32_t>(rows);
         file.replace(14 + 8, 4, reinterpret_cast<const char*>(&bottomUp), 4);
         for (std::int64_t row = rows - 1; row >= 0; --row)
-            file.append(bits.data() + static_cast<std::size_t>(row) * stride,
-                        static_cast<qsizetype>(stride));
+            file.append(bits.data() + static_cast<std::size_t>(row * stride), stride);
     } else {
-        file.append(bits.data(), static_cast<qsizetype>(pixelBytes));
+        file.append(bits.data(), pixelBytes);
     }
 
-    auto image = readWithQt(file, "bmp");
+    auto image = readWithQt(file, "bmp", budget);
     if (!image || image->width() != layout.width || image->height() != rows)
         return std::nullopt;
     return image;
@@ -160,24 +174,24 @@ std::optional<QImage> decodeAsBmp(const DibLayout& layout, ByteView info, ByteVi
 
 } // namespace
 
-std::optional<QImage> decodeDib(ByteView info, ByteView bits)
+std::optional<QImage> decodeDib(ByteView info, ByteView bits, WorkBudget& budget)
 {
     const auto layout = readLayout(info);
     if (!layout)
         return std::nullopt;
     if (layout->compression == Jpeg || layout->compression == Png) {
         const QByteArray embedded(bits.data(), static_cast<qsizetype>(bits.size()));
-        return readWithQt(embedded, layout->compression == Jpeg ? "jpeg" : "png");
+        return readWithQt(embedded, layout->compression == Jpeg ? "jpeg" : "png", budget);
     }
-    return decodeAsBmp(*layout, info, bits);
+    return decodeAsBmp(*layout, info, bits, budget);
 }
 
-std::optional<QImage> decodePackedDib(ByteView packed)
+std::optional<QImage> decodePackedDib(ByteView packed, WorkBudget& budget)
 {
     const auto layout = readLayout(packed);
     if (!layout)
         return std::nullopt;
-    return decodeDib(packed.sub(0, layout->infoBytes), packed.from(layout->infoBytes));
+    return decodeDib(packed.sub(0, layout->infoBytes), packed.from(layout->infoBytes), budget);
 }
 
 } // namespace stocks

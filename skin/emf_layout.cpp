@@ -79,7 +79,8 @@ void sizePicture(ByteView header, EmfLayout& layout)
             layout.deviceToImage =
                 QTransform::fromTranslate(-static_cast<qreal>(frame.left) * perHundredthX,
                                           -static_cast<qreal>(frame.top) * perHundredthY) *
-                QTransform::fromScale(pixelsWide / width, pixelsHigh / height);
+                QTransform::fromScale(static_cast<qreal>(pixelsWide) / width,
+                                      static_cast<qreal>(pixelsHigh) / height);
             return;
         }
     }
@@ -123,6 +124,8 @@ EmfLayout readEmfLayout(ByteView bytes)
         if (size < sizeof(U_EMR) || size % 4 != 0 || (offset == 0) != (type == U_EMR_HEADER))
             throwInvalidMetafile();
         if (libraryKnows(type) && U_emf_record_safe(record) == 0)
+            throwInvalidMetafile();
+        if (layout.records.size() == maxMetafileRecords)
             throwInvalidMetafile();
         layout.records.push_back({type, offset, size});
         offset += size;

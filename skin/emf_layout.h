@@ -23,7 +23,7 @@ struct EmfLayout {
 bool looksLikeEmf(ByteView bytes);
 
 /// Reads the header and walks every record up to the end-of-file record, checking each one's
-/// size and inner counts. Throws "Metafile is not valid".
+/// size and inner counts. Throws "Metafile is not valid", also past maxMetafileRecords.
 EmfLayout readEmfLayout(ByteView bytes);
 
 } // namespace stocks

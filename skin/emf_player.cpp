@@ -2,6 +2,7 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
+#include "skin/picture_limits.h"
 
 #include <uemf.h>
 
@@ -14,6 +15,7 @@ namespace stocks {
 namespace {
 
 constexpr std::uint32_t stockObjectFlag = 0x80000000;
+constexpr std::size_t firstField = sizeof(U_EMR); // the first field after type and size
 
 QPointF pointAt(ByteView record, std::size_t offset)
 {
@@ -55,6 +57,14 @@ QPolygonF pointsAt(ByteView record, std::size_t offset, std::uint64_t count, boo
     return points;
 }
 
+// POLYGON, POLYLINE, POLYBEZIER and their -TO forms, both point sizes: bounds, a count, then
+// the points.
+QPolygonF polyPointsAt(ByteView record, bool wide)
+{
+    return pointsAt(record, offsetof(U_EMRPOLYLINE, aptl),
+                    record.u32(offsetof(U_EMRPOLYLINE, cptl)), wide);
+}
+
 // POLYPOLYLINE and POLYPOLYGON, both point sizes: nPolys at 24, total points at 28, the
 // counts from 32, then the points.
 std::vector<QPolygonF> polyPolyAt(ByteView record, bool wide)
@@ -79,6 +89,60 @@ std::vector<QPolygonF> polyPolyAt(ByteView record, bool wide)
     return result;
 }
 
+// SCALEVIEWPORTEXTEX and SCALEWINDOWEXTEX: x numerator and denominator, then y.
+GdiContext::ExtentScale scaleAt(ByteView record)
+{
+    return {qreal(record.i32(firstField)), qreal(record.i32(firstField + 4)),
+            qreal(record.i32(firstField + 8)), qreal(record.i32(firstField + 12))};
+}
+
+GdiObject penAt(ByteView record)
+{
+    return penObject(record.u32(offsetof(U_EMRCREATEPEN, lopn.lopnStyle)),
+                     record.i32(offsetof(U_EMRCREATEPEN, lopn.lopnWidth)),
+                     colorFromRef(record.u32(offsetof(U_EMRCREATEPEN, lopn.lopnColor))));
+}
+
+GdiObject extPenAt(ByteView record)
+{
+    constexpr std::uint32_t geometric = 0x10000;
+    constexpr std::uint32_t hollowBrush = 1;
+    constexpr std::uint32_t nullStyle = 5;
+    const std::size_t pen = offsetof(U_EMREXTCREATEPEN, elp);
+    const std::uint32_t style = record.u32(pen + offsetof(U_EXTLOGPEN, elpPenStyle));
+    const std::uint32_t width = record.u32(pen + offsetof(U_EXTLOGPEN, elpWidth));
+    const std::uint32_t brushStyle = record.u32(pen + offsetof(U_EXTLOGPEN, elpBrushStyle));
+    const QColor color = colorFromRef(record.u32(pen + offsetof(U_EXTLOGPEN, elpColor)));
+    const std::uint32_t effectiveStyle = brushStyle == hollowBrush ? nullStyle : style;
+    const auto logicalWidth =
+        (style & geometric) != 0 && width <= 0x7FFFFFFF ? static_cast<std::int32_t>(width) : 0;
+    return penObject(effectiveStyle, logicalWidth, color);
+}
+
+GdiObject brushAt(ByteView record)
+{
+    return brushObject(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbStyle)),
+                       colorFromRef(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbColor))),
+                       record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbHatch)));
+}
+
+// The rectangles of EXTSELECTCLIPRGN's region, in device units; none when it has no region.
+std::vector<QRectF> clipRectsAt(ByteView record)
+{
+    const std::uint32_t dataSize = record.u32(offsetof(U_EMREXTSELECTCLIPRGN, cbRgnData));
+    std::vector<QRectF> rects;
+    if (dataSize == 0)
+        return rects;
+    const ByteView data = record.sub(offsetof(U_EMREXTSELECTCLIPRGN, RgnData), dataSize);
+    const std::uint64_t count = data.u32(offsetof(U_RGNDATAHEADER, nCount));
+    const std::size_t first = sizeof(U_RGNDATAHEADER);
+    if (count > (data.size() - std::min(data.size(), first)) / sizeof(U_RECTL))
+        throwInvalidMetafile();
+    for (std::uint64_t i = 0; i < count; ++i)
+        rects.push_back(rectAt(data, first + static_cast<std::size_t>(i) * sizeof(U_RECTL)));
+    return rects;
+}
+
 struct Dib {
     std::optional<QImage> image;
     bool bottomUp = false;
@@ -87,7 +151,7 @@ struct Dib {
 // The source bitmap of a blit record; no image when the record has none or refers to a
 // palette. A bitmap that is there but does not check out makes the metafile invalid.
 Dib dibAt(ByteView record, std::size_t usageAt, std::size_t offBmiAt, std::size_t cbBmiAt,
-          std::size_t offBitsAt, std::size_t cbBitsAt)
+          std::size_t offBitsAt, std::size_t cbBitsAt, WorkBudget& budget)
 {
     const std::uint32_t cbBmi = record.u32(cbBmiAt);
     if (cbBmi == 0 || record.u32(usageAt) != U_DIB_RGB_COLORS)
@@ -95,18 +159,28 @@ Dib dibAt(ByteView record, std::size_t usageAt, std::size_t offBmiAt, std::size_
     const ByteView info = record.sub(record.u32(offBmiAt), cbBmi);
     const ByteView bits = record.sub(record.u32(offBitsAt), record.u32(cbBitsAt));
     Dib dib;
-    dib.image = decodeDib(info, bits);
+    dib.image = decodeDib(info, bits, budget);
     if (!dib.image)
         throwInvalidMetafile();
     dib.bottomUp = info.u32(0) == 12 || info.i32(8) > 0;
     return dib;
 }
 
+GdiObject patternBrushAt(ByteView record, WorkBudget& budget)
+{
+    const Dib dib = dibAt(record, offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, iUsage),
+                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
+                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBmi),
+                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits),
+                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBits), budget);
+    return dib.image ? patternBrushObject(*dib.image) : brushObject(0, QColor(Qt::black), 0);
+}
+
 class EmfPlayer {
 public:
-    EmfPlayer(const EmfLayout& layout, QPainter& painter)
-        : context_(painter, layout.deviceToImage, layout.pixelsPerMillimetre),
-          objects_(layout.handles)
+    EmfPlayer(const EmfLayout& layout, QPainter& painter, WorkBudget& budget)
+        : context_(painter, layout.deviceToImage, layout.pixelsPerMillimetre, budget),
+          budget_(budget), objects_(layout.handles)
     {}
 
     void play(std::uint32_t type, ByteView record);
@@ -115,13 +189,11 @@ private:
     void createObject(std::uint32_t index, GdiObject object);
     void selectObject(std::uint32_t index);
     void deleteObject(std::uint32_t index);
-    void extCreatePen(ByteView record);
-    void createDibPatternBrush(ByteView record);
-    void selectClipRegion(ByteView record);
     void bitBlt(ByteView record, bool stretch);
     void stretchDibBits(ByteView record);
 
     GdiContext context_;
+    WorkBudget& budget_;
     std::vector<GdiObject> objects_;
 };
 
@@ -145,58 +217,13 @@ void EmfPlayer::deleteObject(std::uint32_t index)
         objects_[index] = {};
 }
 
-void EmfPlayer::extCreatePen(ByteView record)
-{
-    constexpr std::uint32_t geometric = 0x10000;
-    constexpr std::uint32_t hollowBrush = 1;
-    const std::size_t pen = offsetof(U_EMREXTCREATEPEN, elp);
-    const std::uint32_t style = record.u32(pen + offsetof(U_EXTLOGPEN, elpPenStyle));
-    const std::uint32_t width = record.u32(pen + offsetof(U_EXTLOGPEN, elpWidth));
-    const std::uint32_t brushStyle = record.u32(pen + offsetof(U_EXTLOGPEN, elpBrushStyle));
-    const QColor color = colorFromRef(record.u32(pen + offsetof(U_EXTLOGPEN, elpColor)));
-    const std::uint32_t nullStyle = 5;
-    const std::uint32_t effectiveStyle = brushStyle == hollowBrush ? nullStyle : style;
-    const auto logicalWidth =
-        (style & geometric) != 0 && width <= 0x7FFFFFFF ? static_cast<std::int32_t>(width) : 0;
-    createObject(record.u32(offsetof(U_EMREXTCREATEPEN, ihPen)),
-                 penObject(effectiveStyle, logicalWidth, color));
-}
-
-void EmfPlayer::createDibPatternBrush(ByteView record)
-{
-    const Dib dib = dibAt(record, offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, iUsage),
-                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBmi),
-                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBmi),
-                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, offBits),
-                          offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, cbBits));
-    const std::uint32_t index = record.u32(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, ihBrush));
-    createObject(index,
-                 dib.image ? patternBrushObject(*dib.image) : brushObject(0, QColor(Qt::black), 0));
-}
-
-void EmfPlayer::selectClipRegion(ByteView record)
-{
-    const std::uint32_t dataSize = record.u32(offsetof(U_EMREXTSELECTCLIPRGN, cbRgnData));
-    const std::uint32_t mode = record.u32(offsetof(U_EMREXTSELECTCLIPRGN, iMode));
-    std::vector<QRectF> rects;
-    if (dataSize > 0) {
-        const ByteView data = record.sub(offsetof(U_EMREXTSELECTCLIPRGN, RgnData), dataSize);
-        const std::uint64_t count = data.u32(offsetof(U_RGNDATAHEADER, nCount));
-        const std::size_t first = sizeof(U_RGNDATAHEADER);
-        if (count > (data.size() - std::min(data.size(), first)) / sizeof(U_RECTL))
-            throwInvalidMetafile();
-        for (std::uint64_t i = 0; i < count; ++i)
-            rects.push_back(rectAt(data, first + static_cast<std::size_t>(i) * sizeof(U_RECTL)));
-    }
-    context_.selectClipRects(rects, mode);
-}
-
 void EmfPlayer::bitBlt(ByteView record, bool stretch)
 {
     // BITBLT and STRETCHBLT share their layout up to the source size STRETCHBLT adds.
-    const Dib dib = dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc),
-                          offsetof(U_EMRBITBLT, offBmiSrc), offsetof(U_EMRBITBLT, cbBmiSrc),
-                          offsetof(U_EMRBITBLT, offBitsSrc), offsetof(U_EMRBITBLT, cbBitsSrc));
+    const Dib dib =
+        dibAt(record, offsetof(U_EMRBITBLT, iUsageSrc), offsetof(U_EMRBITBLT, offBmiSrc),
+              offsetof(U_EMRBITBLT, cbBmiSrc), offsetof(U_EMRBITBLT, offBitsSrc),
+              offsetof(U_EMRBITBLT, cbBitsSrc), budget_);
     const QPointF dest = pointAt(record, offsetof(U_EMRBITBLT, Dest));
     const QSizeF destSize = sizeAt(record, offsetof(U_EMRBITBLT, cDest));
     const QPointF source = pointAt(record, offsetof(U_EMRBITBLT, Src));
@@ -207,10 +234,10 @@ void EmfPlayer::bitBlt(ByteView record, bool stretch)
 
 void EmfPlayer::stretchDibBits(ByteView record)
 {
-    const Dib dib =
-        dibAt(record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc),
-              offsetof(U_EMRSTRETCHDIBITS, offBmiSrc), offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc),
-              offsetof(U_EMRSTRETCHDIBITS, offBitsSrc), offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc));
+    const Dib dib = dibAt(
+        record, offsetof(U_EMRSTRETCHDIBITS, iUsageSrc), offsetof(U_EMRSTRETCHDIBITS, offBmiSrc),
+        offsetof(U_EMRSTRETCHDIBITS, cbBmiSrc), offsetof(U_EMRSTRETCHDIBITS, offBitsSrc),
+        offsetof(U_EMRSTRETCHDIBITS, cbBitsSrc), budget_);
     if (!dib.image)
         return;
     const QSizeF sourceSize = sizeAt(record, offsetof(U_EMRSTRETCHDIBITS, cSrc));
@@ -226,33 +253,26 @@ void EmfPlayer::stretchDibBits(ByteView record)
 
 void EmfPlayer::play(std::uint32_t type, ByteView record)
 {
-    constexpr std::size_t first = sizeof(U_EMR); // the first field after type and size
-    constexpr std::size_t pointsCount = offsetof(U_EMRPOLYLINE, cptl);
-    constexpr std::size_t points = offsetof(U_EMRPOLYLINE, aptl);
     switch (type) {
     case U_EMR_POLYBEZIER:
     case U_EMR_POLYBEZIER16:
-        context_.polyBezier(
-            pointsAt(record, points, record.u32(pointsCount), type == U_EMR_POLYBEZIER));
+        context_.polyBezier(polyPointsAt(record, type == U_EMR_POLYBEZIER));
         break;
     case U_EMR_POLYGON:
     case U_EMR_POLYGON16:
-        context_.polygon(pointsAt(record, points, record.u32(pointsCount), type == U_EMR_POLYGON));
+        context_.polygon(polyPointsAt(record, type == U_EMR_POLYGON));
         break;
     case U_EMR_POLYLINE:
     case U_EMR_POLYLINE16:
-        context_.polyline(
-            pointsAt(record, points, record.u32(pointsCount), type == U_EMR_POLYLINE));
+        context_.polyline(polyPointsAt(record, type == U_EMR_POLYLINE));
         break;
     case U_EMR_POLYBEZIERTO:
     case U_EMR_POLYBEZIERTO16:
-        context_.polyBezierTo(
-            pointsAt(record, points, record.u32(pointsCount), type == U_EMR_POLYBEZIERTO));
+        context_.polyBezierTo(polyPointsAt(record, type == U_EMR_POLYBEZIERTO));
         break;
     case U_EMR_POLYLINETO:
     case U_EMR_POLYLINETO16:
-        context_.polylineTo(
-            pointsAt(record, points, record.u32(pointsCount), type == U_EMR_POLYLINETO));
+        context_.polylineTo(polyPointsAt(record, type == U_EMR_POLYLINETO));
         break;
     case U_EMR_POLYPOLYLINE:
     case U_EMR_POLYPOLYLINE16:
@@ -263,99 +283,93 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
         context_.polyPolygon(polyPolyAt(record, type == U_EMR_POLYPOLYGON));
         break;
     case U_EMR_SETWINDOWEXTEX:
-        context_.setWindowExt(sizeAt(record, first));
+        context_.setWindowExt(sizeAt(record, firstField));
         break;
     case U_EMR_SETWINDOWORGEX:
-        context_.setWindowOrg(pointAt(record, first));
+        context_.setWindowOrg(pointAt(record, firstField));
         break;
     case U_EMR_SETVIEWPORTEXTEX:
-        context_.setViewportExt(sizeAt(record, first));
+        context_.setViewportExt(sizeAt(record, firstField));
         break;
     case U_EMR_SETVIEWPORTORGEX:
-        context_.setViewportOrg(pointAt(record, first));
+        context_.setViewportOrg(pointAt(record, firstField));
         break;
     case U_EMR_SETPIXELV:
-        context_.setPixel(pointAt(record, first), colorFromRef(record.u32(first + 8)));
+        context_.setPixel(pointAt(record, firstField), colorFromRef(record.u32(firstField + 8)));
         break;
     case U_EMR_SETMAPMODE:
-        context_.setMapMode(record.u32(first));
+        context_.setMapMode(record.u32(firstField));
         break;
     case U_EMR_SETBKMODE:
-        context_.setBackgroundMode(record.u32(first));
+        context_.setBackgroundMode(record.u32(firstField));
         break;
     case U_EMR_SETPOLYFILLMODE:
-        context_.setPolyFillMode(record.u32(first));
+        context_.setPolyFillMode(record.u32(firstField));
         break;
     case U_EMR_SETROP2:
-        context_.setRop2(record.u32(first));
+        context_.setRop2(record.u32(firstField));
         break;
     case U_EMR_SETBKCOLOR:
-        context_.setBackgroundColor(colorFromRef(record.u32(first)));
+        context_.setBackgroundColor(colorFromRef(record.u32(firstField)));
         break;
     case U_EMR_MOVETOEX:
-        context_.moveTo(pointAt(record, first));
+        context_.moveTo(pointAt(record, firstField));
         break;
     case U_EMR_LINETO:
-        context_.lineTo(pointAt(record, first));
+        context_.lineTo(pointAt(record, firstField));
         break;
     case U_EMR_EXCLUDECLIPRECT:
-        context_.excludeClip(rectAt(record, first));
+        context_.excludeClip(rectAt(record, firstField));
         break;
     case U_EMR_INTERSECTCLIPRECT:
-        context_.intersectClip(rectAt(record, first));
+        context_.intersectClip(rectAt(record, firstField));
         break;
     case U_EMR_SCALEVIEWPORTEXTEX:
-    case U_EMR_SCALEWINDOWEXTEX: {
-        const qreal xNum = record.i32(first);
-        const qreal xDenom = record.i32(first + 4);
-        const qreal yNum = record.i32(first + 8);
-        const qreal yDenom = record.i32(first + 12);
-        if (type == U_EMR_SCALEVIEWPORTEXTEX)
-            context_.scaleViewportExt(xNum, xDenom, yNum, yDenom);
-        else
-            context_.scaleWindowExt(xNum, xDenom, yNum, yDenom);
+        context_.scaleViewportExt(scaleAt(record));
         break;
-    }
+    case U_EMR_SCALEWINDOWEXTEX:
+        context_.scaleWindowExt(scaleAt(record));
+        break;
     case U_EMR_SAVEDC:
         context_.save();
         break;
     case U_EMR_RESTOREDC:
-        context_.restore(record.i32(first));
+        context_.restore(record.i32(firstField));
         break;
     case U_EMR_SETWORLDTRANSFORM:
-        context_.setWorldTransform(xformAt(record, first));
+        context_.setWorldTransform(xformAt(record, firstField));
         break;
     case U_EMR_MODIFYWORLDTRANSFORM:
-        context_.modifyWorldTransform(xformAt(record, first),
+        context_.modifyWorldTransform(xformAt(record, firstField),
                                       record.u32(offsetof(U_EMRMODIFYWORLDTRANSFORM, iMode)));
         break;
     case U_EMR_SELECTOBJECT:
-        selectObject(record.u32(first));
+        selectObject(record.u32(firstField));
         break;
     case U_EMR_CREATEPEN:
-        createObject(record.u32(first),
-                     penObject(record.u32(offsetof(U_EMRCREATEPEN, lopn.lopnStyle)),
-                               record.i32(offsetof(U_EMRCREATEPEN, lopn.lopnWidth)),
-                               colorFromRef(record.u32(offsetof(U_EMRCREATEPEN, lopn.lopnColor)))));
+        createObject(record.u32(firstField), penAt(record));
+        break;
+    case U_EMR_EXTCREATEPEN:
+        createObject(record.u32(offsetof(U_EMREXTCREATEPEN, ihPen)), extPenAt(record));
         break;
     case U_EMR_CREATEBRUSHINDIRECT:
-        createObject(
-            record.u32(first),
-            brushObject(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbStyle)),
-                        colorFromRef(record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbColor))),
-                        record.u32(offsetof(U_EMRCREATEBRUSHINDIRECT, lb.lbHatch))));
+        createObject(record.u32(firstField), brushAt(record));
+        break;
+    case U_EMR_CREATEDIBPATTERNBRUSHPT:
+        createObject(record.u32(offsetof(U_EMRCREATEDIBPATTERNBRUSHPT, ihBrush)),
+                     patternBrushAt(record, budget_));
         break;
     case U_EMR_DELETEOBJECT:
-        deleteObject(record.u32(first));
+        deleteObject(record.u32(firstField));
         break;
     case U_EMR_ELLIPSE:
-        context_.ellipse(rectAt(record, first));
+        context_.ellipse(rectAt(record, firstField));
         break;
     case U_EMR_RECTANGLE:
-        context_.rectangle(rectAt(record, first));
+        context_.rectangle(rectAt(record, firstField));
         break;
     case U_EMR_ROUNDRECT:
-        context_.roundRect(rectAt(record, first),
+        context_.roundRect(rectAt(record, firstField),
                            sizeAt(record, offsetof(U_EMRROUNDRECT, szlCorner)));
         break;
     case U_EMR_BEGINPATH:
@@ -380,7 +394,8 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
         context_.abortPath();
         break;
     case U_EMR_EXTSELECTCLIPRGN:
-        selectClipRegion(record);
+        context_.selectClipRects(clipRectsAt(record),
+                                 record.u32(offsetof(U_EMREXTSELECTCLIPRGN, iMode)));
         break;
     case U_EMR_BITBLT:
         bitBlt(record, false);
@@ -391,12 +406,6 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_STRETCHDIBITS:
         stretchDibBits(record);
         break;
-    case U_EMR_CREATEDIBPATTERNBRUSHPT:
-        createDibPatternBrush(record);
-        break;
-    case U_EMR_EXTCREATEPEN:
-        extCreatePen(record);
-        break;
     default:
         break;
     }
@@ -404,12 +413,14 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
 
 } // namespace
 
-void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter)
+void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter, WorkBudget& budget)
 {
     // The records end with the end-of-file record, which draws nothing.
-    EmfPlayer player(layout, painter);
-    for (const MetafileRecord& record : layout.records)
+    EmfPlayer player(layout, painter, budget);
+    for (const MetafileRecord& record : layout.records) {
+        budget.spend(metafileRecordWork);
         player.play(record.type, bytes.sub(record.offset, record.size));
+    }
 }
 
 } // namespace stocks

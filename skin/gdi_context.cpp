@@ -11,6 +11,13 @@ namespace {
 // Deeper nesting than this is refused, as a device context refuses it when memory runs out.
 constexpr std::size_t maxSaveDepth = 1000;
 
+// Drawing work is counted in units of about one pixel filled, as measured with Qt's raster
+// engine: a call into the painter costs about 300, each edge of a shape 10 plus one for each
+// row of visible pixels it may cross, and each element of a clip path 100.
+constexpr double callWork = 300;
+constexpr double edgeWork = 10;
+constexpr double clipElementWork = 100;
+
 bool isScaling(std::uint32_t mapMode)
 {
     return mapMode == GdiContext::MmIsotropic || mapMode == GdiContext::MmAnisotropic;
@@ -30,6 +37,12 @@ qreal unitsPerMillimetre(std::uint32_t mapMode)
     default:
         return 1440 / 25.4;
     }
+}
+
+QSizeF scaled(QSizeF extent, const GdiContext::ExtentScale& scale)
+{
+    return QSizeF(extent.width() * scale.xNum / scale.xDenom,
+                  extent.height() * scale.yNum / scale.yDenom);
 }
 
 bool isFinite(const QTransform& t)
@@ -94,13 +107,17 @@ bool usesSource(std::uint32_t op)
 } // namespace
 
 GdiContext::GdiContext(QPainter& painter, const QTransform& deviceToImage,
-                       qreal pixelsPerMillimetre)
-    : painter_(painter), deviceToPainter_(deviceToImage * painter.transform()),
+                       qreal pixelsPerMillimetre, WorkBudget& budget)
+    : painter_(painter), budget_(budget), deviceToPainter_(deviceToImage * painter.transform()),
       pixelsPerMillimetre_(pixelsPerMillimetre)
 {
     painter_.save();
-    if (painter_.hasClipping())
+    if (const QPaintDevice* device = painter_.device())
+        visible_ = QRectF(0, 0, device->width(), device->height());
+    if (painter_.hasClipping()) {
         callerClip_ = painter_.transform().map(painter_.clipPath());
+        visible_ &= callerClip_->boundingRect();
+    }
     painter_.setRenderHint(QPainter::Antialiasing, false);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
@@ -188,18 +205,16 @@ void GdiContext::offsetViewportOrg(QPointF by)
     setViewportOrg(state_.viewportOrg + by);
 }
 
-void GdiContext::scaleWindowExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom)
+void GdiContext::scaleWindowExt(const ExtentScale& scale)
 {
-    if (xDenom != 0 && yDenom != 0)
-        setWindowExt(QSizeF(state_.windowExt.width() * xNum / xDenom,
-                            state_.windowExt.height() * yNum / yDenom));
+    if (scale.xDenom != 0 && scale.yDenom != 0)
+        setWindowExt(scaled(state_.windowExt, scale));
 }
 
-void GdiContext::scaleViewportExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom)
+void GdiContext::scaleViewportExt(const ExtentScale& scale)
 {
-    if (xDenom != 0 && yDenom != 0)
-        setViewportExt(QSizeF(state_.viewportExt.width() * xNum / xDenom,
-                              state_.viewportExt.height() * yNum / yDenom));
+    if (scale.xDenom != 0 && scale.yDenom != 0)
+        setViewportExt(scaled(state_.viewportExt, scale));
 }
 
 void GdiContext::setWorldTransform(const QTransform& transform)
@@ -296,27 +311,27 @@ void GdiContext::restore(std::int32_t which)
 
 void GdiContext::intersectClip(const QRectF& rect)
 {
+    chargeClip(4);
     prepareTransform();
     painter_.setClipRect(rect, Qt::IntersectClip);
 }
 
+// The clip is cut by intersecting it with everything but the rectangle. Subtracting from the
+// clip's own path instead grows that path with every cut, and each cut then costs more.
 void GdiContext::excludeClip(const QRectF& rect)
 {
     prepareTransform();
-    QPainterPath area;
-    if (painter_.hasClipping()) {
-        area = painter_.clipPath();
-    } else {
-        bool invertible = false;
-        const QTransform toLogical = painter_.transform().inverted(&invertible);
-        const QPaintDevice* device = painter_.device();
-        if (!invertible || device == nullptr)
-            return;
-        area.addPolygon(toLogical.map(QPolygonF(QRectF(0, 0, device->width(), device->height()))));
-    }
-    QPainterPath cut;
-    cut.addRect(rect);
-    painter_.setClipPath(area.subtracted(cut), Qt::ReplaceClip);
+    bool invertible = false;
+    const QTransform toLogical = painter_.transform().inverted(&invertible);
+    const QPaintDevice* device = painter_.device();
+    if (!invertible || device == nullptr)
+        return;
+    QPainterPath outside;
+    outside.setFillRule(Qt::OddEvenFill);
+    outside.addPolygon(toLogical.map(QPolygonF(QRectF(0, 0, device->width(), device->height()))));
+    outside.addRect(rect);
+    chargeClip(outside.elementCount());
+    painter_.setClipPath(outside, Qt::IntersectClip);
 }
 
 void GdiContext::selectClipRects(const std::vector<QRectF>& deviceRects, std::uint32_t mode)
@@ -335,6 +350,7 @@ void GdiContext::selectClipRects(const std::vector<QRectF>& deviceRects, std::ui
         if (deviceRects.empty())
             return;
     }
+    chargeClip(static_cast<qsizetype>(deviceRects.size()) * 4);
     QPainterPath region;
     region.setFillRule(Qt::WindingFill);
     for (const QRectF& rect : deviceRects)
@@ -409,7 +425,8 @@ void GdiContext::lineTo(QPointF point)
         path_.lineTo(point);
     } else {
         prepare();
-        painter_.drawLine(state_.position, point);
+        if (chargeDrawing(QRectF(state_.position, point).normalized(), 2, true))
+            painter_.drawLine(state_.position, point);
     }
     state_.position = point;
 }
@@ -422,7 +439,8 @@ void GdiContext::rectangle(const QRectF& rect)
         return;
     }
     prepare();
-    painter_.drawRect(rect);
+    if (chargeDrawing(rect, 4, true))
+        painter_.drawRect(rect);
 }
 
 void GdiContext::roundRect(const QRectF& rect, QSizeF corner)
@@ -433,7 +451,8 @@ void GdiContext::roundRect(const QRectF& rect, QSizeF corner)
         return;
     }
     prepare();
-    painter_.drawRoundedRect(rect, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+    if (chargeDrawing(rect, 4, true))
+        painter_.drawRoundedRect(rect, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
 }
 
 void GdiContext::ellipse(const QRectF& rect)
@@ -444,7 +463,8 @@ void GdiContext::ellipse(const QRectF& rect)
         return;
     }
     prepare();
-    painter_.drawEllipse(rect);
+    if (chargeDrawing(rect, 4, true))
+        painter_.drawEllipse(rect);
 }
 
 void GdiContext::polygon(const QPolygonF& points)
@@ -458,7 +478,8 @@ void GdiContext::polygon(const QPolygonF& points)
         return;
     }
     prepare();
-    painter_.drawPolygon(points, state_.fillRule);
+    if (chargeDrawing(points.boundingRect(), points.size(), true))
+        painter_.drawPolygon(points, state_.fillRule);
 }
 
 void GdiContext::polyline(const QPolygonF& points)
@@ -473,7 +494,8 @@ void GdiContext::polyline(const QPolygonF& points)
         return;
     }
     prepare();
-    painter_.drawPolyline(points);
+    if (chargeDrawing(points.boundingRect(), points.size(), true))
+        painter_.drawPolyline(points);
 }
 
 void GdiContext::polylineTo(const QPolygonF& points)
@@ -489,7 +511,8 @@ void GdiContext::polylineTo(const QPolygonF& points)
         line.reserve(points.size() + 1);
         line << state_.position << points;
         prepare();
-        painter_.drawPolyline(line);
+        if (chargeDrawing(line.boundingRect(), line.size(), true))
+            painter_.drawPolyline(line);
     }
     state_.position = points.back();
 }
@@ -548,6 +571,7 @@ void GdiContext::setPixel(QPointF point, QColor color)
     if (inPath())
         return;
     prepare();
+    budget_.spend(callWork);
     const QPointF device = painter_.transform().map(point);
     painter_.setTransform(QTransform());
     painter_.fillRect(QRectF(std::floor(device.x()), std::floor(device.y()), 1, 1), color);
@@ -561,6 +585,8 @@ void GdiContext::blit(const QRectF& target, const QImage* source, const QRectF& 
         return;
     const std::uint32_t op = (rop >> 16) & 0xFF;
     prepare();
+    if (!chargeDrawing(target.normalized(), 0, false))
+        return;
     styleDirty_ = true;
     if (source == nullptr || !usesSource(op)) {
         const QRectF area = target.normalized();
@@ -635,6 +661,8 @@ void GdiContext::startFigure()
 void GdiContext::drawShapePath(const QPainterPath& path, bool fill, bool stroke)
 {
     prepare();
+    if (!chargeDrawing(path.controlPointRect(), path.elementCount(), stroke))
+        return;
     QPainterPath shape = path;
     if (fill)
         shape.setFillRule(state_.fillRule);
@@ -644,6 +672,48 @@ void GdiContext::drawShapePath(const QPainterPath& path, bool fill, bool stroke)
         painter_.fillPath(shape, state_.brush);
     else if (stroke)
         painter_.strokePath(shape, state_.pen);
+}
+
+// How far, in device pixels, a stroke of the selected pen can reach past a shape's outline:
+// half its width, or more at a mitred corner.
+qreal GdiContext::penReach() const
+{
+    const QPen& pen = painter_.pen();
+    if (pen.style() == Qt::NoPen)
+        return 0;
+    const QTransform& t = painter_.transform();
+    const qreal stretch =
+        std::abs(t.m11()) + std::abs(t.m12()) + std::abs(t.m21()) + std::abs(t.m22());
+    const qreal width =
+        pen.isCosmetic() ? std::max<qreal>(pen.widthF(), 1) : pen.widthF() * stretch;
+    return width * std::max<qreal>(pen.miterLimit(), 1);
+}
+
+// Drawing outside the visible area costs nothing and is skipped. Inside it, a shape is charged
+// by the pixels of its bounding box there and by its edges; past the budget the metafile is
+// refused.
+bool GdiContext::chargeDrawing(const QRectF& bounds, qsizetype points, bool stroked)
+{
+    const QRectF device = painter_.transform().mapRect(bounds);
+    const qreal reach = 1 + (stroked ? penReach() : 0);
+    const qreal left = std::max(device.left() - reach, visible_.left());
+    const qreal right = std::min(device.right() + reach, visible_.right());
+    const qreal top = std::max(device.top() - reach, visible_.top());
+    const qreal bottom = std::min(device.bottom() + reach, visible_.bottom());
+    // Also false for coordinates that are not numbers, which nothing could draw.
+    if (!(left <= right && top <= bottom))
+        return false;
+    const qreal rows = bottom - top;
+    budget_.spend(callWork + (right - left) * rows +
+                  static_cast<double>(points) * (edgeWork + rows));
+    return true;
+}
+
+// A new clip is worked out over the whole visible area, and path clips by their elements.
+void GdiContext::chargeClip(qsizetype elements)
+{
+    budget_.spend(callWork + visible_.width() * visible_.height() +
+                  static_cast<double>(elements) * clipElementWork);
 }
 
 } // namespace stocks

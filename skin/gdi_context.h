@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/gdi_object.h"
+#include "skin/work_budget.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -16,7 +17,8 @@ namespace stocks {
 
 /// @brief The state of a Windows device context while a metafile plays onto a QPainter:
 /// mapping, selected pen and brush, background, fill mode, current position, clipping and
-/// the path bracket. Coordinates passed in are logical units.
+/// the path bracket. Coordinates passed in are logical units. Only what falls on the painter's
+/// device, inside its clip, is drawn; the work of that is charged to a WorkBudget.
 class GdiContext {
 public:
     enum MapMode : std::uint32_t {
@@ -33,7 +35,8 @@ public:
     /// deviceToImage maps the metafile's device units onto the picture's pixels, which lie in
     /// the painter's current coordinates; pixelsPerMillimetre is the reference device's
     /// resolution, for the metric map modes.
-    GdiContext(QPainter& painter, const QTransform& deviceToImage, qreal pixelsPerMillimetre);
+    GdiContext(QPainter& painter, const QTransform& deviceToImage, qreal pixelsPerMillimetre,
+               WorkBudget& budget);
     ~GdiContext();
     GdiContext(const GdiContext&) = delete;
     GdiContext& operator=(const GdiContext&) = delete;
@@ -45,8 +48,15 @@ public:
     void setViewportExt(QSizeF extent);
     void offsetWindowOrg(QPointF by);
     void offsetViewportOrg(QPointF by);
-    void scaleWindowExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom);
-    void scaleViewportExt(qreal xNum, qreal xDenom, qreal yNum, qreal yDenom);
+    /// @brief The ratio for each axis that the scaling records multiply an extent by.
+    struct ExtentScale {
+        qreal xNum = 1;
+        qreal xDenom = 1;
+        qreal yNum = 1;
+        qreal yDenom = 1;
+    };
+    void scaleWindowExt(const ExtentScale& scale);
+    void scaleViewportExt(const ExtentScale& scale);
     void setWorldTransform(const QTransform& transform);
     /// mode: 1 identity, 2 left-multiply, 3 right-multiply, 4 set.
     void modifyWorldTransform(const QTransform& transform, std::uint32_t mode);
@@ -118,8 +128,13 @@ private:
     bool inPath() const { return pathOpen_; }
     void startFigure();
     void drawShapePath(const QPainterPath& path, bool fill, bool stroke);
+    qreal penReach() const;
+    bool chargeDrawing(const QRectF& bounds, qsizetype points, bool stroked);
+    void chargeClip(qsizetype elements);
 
     QPainter& painter_;
+    WorkBudget& budget_;
+    QRectF visible_; // in device pixels
     QTransform deviceToPainter_;
     qreal pixelsPerMillimetre_;
     std::optional<QPainterPath> callerClip_;

@@ -1,7 +1,9 @@
 #include "skin/metafile_reader.h"
 
 #include "skin/emf_player.h"
+#include "skin/picture_limits.h"
 #include "skin/wmf_player.h"
+#include "skin/work_budget.h"
 
 #include <QPainter>
 
@@ -44,15 +46,19 @@ QSize Metafile::size() const
 
 void Metafile::paint(QPainter& painter) const
 {
+    WorkBudget budget(metafileDrawingWork);
     if (const auto* emf = std::get_if<EmfLayout>(&layout_))
-        playEmf(*emf, view(), painter);
+        playEmf(*emf, view(), painter, budget);
     else
-        playWmf(std::get<WmfLayout>(layout_), view(), painter);
+        playWmf(std::get<WmfLayout>(layout_), view(), painter, budget);
 }
 
-QImage Metafile::toImage() const
+QImage Metafile::toImage(QSize visibleArea) const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    const QSize shown = size().boundedTo(visibleArea);
+    if (shown.isEmpty())
+        return {};
+    QImage image(shown, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         throw std::bad_alloc();
     image.fill(Qt::transparent);

@@ -24,12 +24,15 @@ public:
     QSize size() const;
 
     /// Draws the picture at its natural size, its top-left corner at the painter's origin.
-    /// Throws "Metafile is not valid" when a record's contents (such as an embedded bitmap)
-    /// do not check out; the painter's state is left as it was.
+    /// Only what falls on the painter's device, inside its clip, is worked on. Throws
+    /// "Metafile is not valid" when a record's contents (such as an embedded bitmap) do not
+    /// check out, or when the picture asks for more drawing work there than any skin needs;
+    /// the painter's state is left as it was.
     void paint(QPainter& painter) const;
 
-    /// The picture on a transparent image of its natural size.
-    QImage toImage() const;
+    /// The part of the picture inside visibleArea, measured from its top-left corner, on a
+    /// transparent image.
+    QImage toImage(QSize visibleArea) const;
 
 private:
     Metafile(QByteArray bytes, std::variant<EmfLayout, WmfLayout> layout);

@@ -1,6 +1,8 @@
 #include "skin/skin_picture.h"
 
+#include "core/file_io.h"
 #include "core/stock_error.h"
+#include "skin/checked_size.h"
 #include "skin/metafile_reader.h"
 #include "skin/picture_kind.h"
 #include "skin/picture_limits.h"
@@ -9,7 +11,6 @@
 #include <QImageReader>
 
 #include <cstdint>
-#include <cstdlib>
 
 namespace stocks {
 namespace {
@@ -18,7 +19,7 @@ constexpr const char* bitmapInvalid = "Bitmap image is not valid";
 constexpr const char* iconInvalid = "Icon image is not valid";
 
 // Metafiles are read whole; no skin comes near this.
-constexpr qint64 maxMetafileBytes = 64 * 1024 * 1024;
+constexpr qint64 maxMetafileBytes = qint64{64} * 1024 * 1024;
 
 std::uint32_t unsignedAt(const QByteArray& bytes, int offset, int size)
 {
@@ -48,8 +49,17 @@ bool bitmapPixelsComplete(QFile& file)
     constexpr std::uint32_t bitFields = 3;
     if (compression != rgb && compression != bitFields)
         return true;
+    // A row of 2^31 pixels at 2^16 bits still fits; the whole picture may not.
     const std::int64_t stride = (std::abs(width) * bitCount + 31) / 32 * 4;
-    return file.size() >= pixelsAt + stride * std::abs(height);
+    const auto pixelBytes = checkedProduct(stride, std::abs(height));
+    const auto pixelsEnd = pixelBytes ? checkedSum(pixelsAt, *pixelBytes) : std::nullopt;
+    return pixelsEnd && file.size() >= *pixelsEnd;
+}
+
+QImage cutTo(const QImage& image, QSize visibleArea)
+{
+    const QSize shown = image.size().boundedTo(visibleArea);
+    return shown == image.size() ? image : image.copy(QRect(QPoint(0, 0), shown));
 }
 
 // Bitmaps and icons are decoded by the kind the extension names, never by what the content
@@ -76,30 +86,34 @@ QImage readBitmap(QFile& file)
     return readRaster(file, "bmp", bitmapInvalid);
 }
 
-QImage readMetafile(QFile& file)
+QImage readMetafile(QFile& file, QSize visibleArea)
 {
-    // Read no further than the limit: a device such as /dev/zero never ends.
+    // Read no further than the limit, even from a file that grows meanwhile.
     const QByteArray bytes = file.read(maxMetafileBytes + 1);
     if (bytes.size() > maxMetafileBytes)
         throw StockError("Metafile is not valid");
-    return Metafile::fromBytes(bytes).toImage();
+    return Metafile::fromBytes(bytes).toImage(visibleArea);
 }
 
 } // namespace
 
-QImage loadSkinPicture(const std::string& fileName)
+QImage loadSkinPicture(const std::string& fileName, QSize visibleArea)
 {
     const PictureKind kind = pictureKindFor(fileName);
-    QFile file(QFile::decodeName(QByteArray::fromStdString(fileName)));
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened non-blocking and handed to Qt only once it is known to be a regular file, so
+    // that a FIFO at the name cannot hang the program: Qt never opens the name itself.
+    const InputFile input = openRegularFile(fileName);
+    QFile file;
+    if (input.status != InputFile::Status::opened ||
+        !file.open(input.handle.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw StockError("Cannot open file %s", fileName);
     switch (kind) {
     case PictureKind::Bitmap:
-        return readBitmap(file);
+        return cutTo(readBitmap(file), visibleArea);
     case PictureKind::Icon:
-        return readRaster(file, "ico", iconInvalid);
+        return cutTo(readRaster(file, "ico", iconInvalid), visibleArea);
     case PictureKind::Metafile:
-        return readMetafile(file);
+        return readMetafile(file, visibleArea);
     }
     return {};
 }

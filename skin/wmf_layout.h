@@ -24,7 +24,7 @@ struct WmfLayout {
 bool looksLikeWmf(ByteView bytes);
 
 /// Reads the headers and walks every record up to the end-of-file record, checking that each
-/// one lies inside the file. Throws "Metafile is not valid".
+/// one lies inside the file. Throws "Metafile is not valid", also past maxMetafileRecords.
 WmfLayout readWmfLayout(ByteView bytes);
 
 } // namespace stocks

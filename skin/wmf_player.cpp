@@ -2,12 +2,13 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
+#include "skin/picture_limits.h"
 
 #include <uwmf.h>
 
 #include <QPainter>
 
-#include <algorithm>
+#include <set>
 #include <vector>
 
 namespace stocks {
@@ -64,14 +65,40 @@ void check(int recordSize)
         throwInvalidMetafile();
 }
 
+// The one field a record carries, through libUEMF's getter for that record.
+template <typename Field> Field fieldOf(int (*get)(const char*, Field*), const char* record)
+{
+    Field field{};
+    check(get(record, &field));
+    return field;
+}
+
 QPointF point(U_POINT16 p)
 {
     return QPointF(p.x, p.y);
 }
 
+QSizeF size(U_POINT16 p)
+{
+    return QSizeF(p.x, p.y);
+}
+
 QRectF rect(U_RECT16 r)
 {
     return GdiContext::gdiRect(r.left, r.top, r.right, r.bottom);
+}
+
+QColor color(U_COLORREF c)
+{
+    return QColor(c.Red, c.Green, c.Blue);
+}
+
+GdiContext::ExtentScale scaleOf(int (*get)(const char*, U_POINT16*, U_POINT16*), const char* record)
+{
+    U_POINT16 denom{};
+    U_POINT16 num{};
+    check(get(record, &denom, &num));
+    return {qreal(num.x), qreal(denom.x), qreal(num.y), qreal(denom.y)};
 }
 
 QPolygonF pointsAt(ByteView record, std::size_t offset, std::uint64_t count)
@@ -87,80 +114,16 @@ QPolygonF pointsAt(ByteView record, std::size_t offset, std::uint64_t count)
     return points;
 }
 
-// The bitmap a DIB blit record carries after its fixed fields, if it carries one.
-std::optional<QImage> dibAfter(ByteView record, const char* dib)
+// POLYGON and POLYLINE: a count, then the points.
+QPolygonF polyPointsOf(int (*get)(const char*, std::uint16_t*, const char**), ByteView record)
 {
-    if (dib == nullptr)
-        return std::nullopt;
-    const auto image = decodePackedDib(record.from(static_cast<std::size_t>(dib - record.data())));
-    if (!image)
-        throwInvalidMetafile();
-    return image;
+    std::uint16_t count = 0;
+    const char* points = nullptr;
+    check(get(record.data(), &count, &points));
+    return pointsAt(record, U_SIZE_METARECORD + 2, count);
 }
 
-class WmfPlayer {
-public:
-    WmfPlayer(const WmfLayout& layout, QPainter& painter)
-        : context_(painter, QTransform(), 96 / 25.4), objects_(layout.objects)
-    {
-        context_.setMapMode(GdiContext::MmAnisotropic);
-        context_.setWindowOrg(layout.windowOrg);
-        context_.setWindowExt(layout.windowExt);
-        context_.setViewportExt(QSizeF(layout.size));
-    }
-
-    void play(std::uint16_t function, ByteView record);
-
-private:
-    void addObject(GdiObject object);
-    void selectObject(std::uint16_t index);
-    void deleteObject(std::uint16_t index);
-    void createPatternBrush(ByteView record);
-    void polyPolygon(ByteView record);
-    void blit(ByteView record, std::uint16_t function);
-
-    GdiContext context_;
-    std::vector<GdiObject> objects_;
-};
-
-// A new object takes the lowest free slot of the table; with none free it is not created.
-void WmfPlayer::addObject(GdiObject object)
-{
-    const auto free = std::find_if(objects_.begin(), objects_.end(), [](const GdiObject& slot) {
-        return slot.kind == GdiObject::Kind::Empty;
-    });
-    if (free != objects_.end())
-        *free = std::move(object);
-}
-
-void WmfPlayer::selectObject(std::uint16_t index)
-{
-    if (index < objects_.size())
-        context_.selectObject(objects_[index]);
-}
-
-void WmfPlayer::deleteObject(std::uint16_t index)
-{
-    if (index < objects_.size())
-        objects_[index] = {};
-}
-
-void WmfPlayer::createPatternBrush(ByteView record)
-{
-    std::uint16_t style = 0;
-    std::uint16_t usage = 0;
-    const char* bitmap16 = nullptr;
-    const char* dib = nullptr;
-    check(U_WMRDIBCREATEPATTERNBRUSH_get(record.data(), &style, &usage, &bitmap16, &dib));
-    // Old-style bitmap patterns and palette-indexed ones are not drawn: such a brush is black.
-    if (style == patternBrushStyle || usage != U_DIB_RGB_COLORS) {
-        addObject(brushObject(0, QColor(Qt::black), 0));
-        return;
-    }
-    addObject(patternBrushObject(*dibAfter(record, dib)));
-}
-
-void WmfPlayer::polyPolygon(ByteView record)
+std::vector<QPolygonF> polyPolygonAt(ByteView record)
 {
     std::uint16_t polygons = 0;
     const std::uint16_t* counts = nullptr;
@@ -179,7 +142,127 @@ void WmfPlayer::polyPolygon(ByteView record)
         shapes.push_back(pointsAt(record, next, count));
         next += static_cast<std::size_t>(count) * 4;
     }
-    context_.polyPolygon(shapes);
+    return shapes;
+}
+
+GdiObject penAt(const char* record)
+{
+    const U_PEN pen = fieldOf(U_WMRCREATEPENINDIRECT_get, record);
+    return penObject(pen.Style, static_cast<std::int16_t>(pen.Widthw[0]), color(pen.Color));
+}
+
+GdiObject brushAt(ByteView record)
+{
+    const char* brush = nullptr;
+    check(U_WMRCREATEBRUSHINDIRECT_get(record.data(), &brush));
+    const std::size_t at = U_SIZE_METARECORD;
+    return brushObject(record.u16(at), colorFromRef(record.u32(at + 2)), record.u16(at + 6));
+}
+
+// The bitmap a DIB record carries after its fixed fields, if it carries one.
+std::optional<QImage> dibAfter(ByteView record, const char* dib, WorkBudget& budget)
+{
+    if (dib == nullptr)
+        return std::nullopt;
+    auto image =
+        decodePackedDib(record.from(static_cast<std::size_t>(dib - record.data())), budget);
+    if (!image)
+        throwInvalidMetafile();
+    return image;
+}
+
+GdiObject patternBrushAt(ByteView record, WorkBudget& budget)
+{
+    std::uint16_t style = 0;
+    std::uint16_t usage = 0;
+    const char* bitmap16 = nullptr;
+    const char* dib = nullptr;
+    check(U_WMRDIBCREATEPATTERNBRUSH_get(record.data(), &style, &usage, &bitmap16, &dib));
+    // Old-style bitmap patterns and palette-indexed ones are not drawn: such a brush is black.
+    if (style == patternBrushStyle || usage != U_DIB_RGB_COLORS)
+        return brushObject(0, QColor(Qt::black), 0);
+    return patternBrushObject(*dibAfter(record, dib, budget));
+}
+
+class WmfPlayer {
+public:
+    WmfPlayer(const WmfLayout& layout, QPainter& painter, WorkBudget& budget)
+        : context_(painter, QTransform(), 96 / 25.4, budget), budget_(budget),
+          objects_(layout.objects)
+    {
+        for (std::uint16_t slot = 0; slot < layout.objects; ++slot)
+            freeSlots_.insert(freeSlots_.end(), slot);
+        context_.setMapMode(GdiContext::MmAnisotropic);
+        context_.setWindowOrg(layout.windowOrg);
+        context_.setWindowExt(layout.windowExt);
+        context_.setViewportExt(QSizeF(layout.size));
+    }
+
+    void play(std::uint16_t function, ByteView record);
+
+private:
+    void addObject(GdiObject object);
+    void selectObject(std::uint16_t index);
+    void deleteObject(std::uint16_t index);
+    void roundRect(const char* record);
+    void setPixel(const char* record);
+    void patBlt(const char* record);
+    void blit(ByteView record, std::uint16_t function);
+
+    GdiContext context_;
+    WorkBudget& budget_;
+    std::vector<GdiObject> objects_;
+    // Kept apart so that finding the lowest one does not walk a table of 65,535 slots.
+    std::set<std::uint16_t> freeSlots_;
+};
+
+// A new object takes the lowest free slot of the table; with none free it is not created.
+void WmfPlayer::addObject(GdiObject object)
+{
+    if (freeSlots_.empty())
+        return;
+    objects_[*freeSlots_.begin()] = std::move(object);
+    freeSlots_.erase(freeSlots_.begin());
+}
+
+void WmfPlayer::selectObject(std::uint16_t index)
+{
+    if (index < objects_.size())
+        context_.selectObject(objects_[index]);
+}
+
+void WmfPlayer::deleteObject(std::uint16_t index)
+{
+    if (index < objects_.size()) {
+        objects_[index] = {};
+        freeSlots_.insert(index);
+    }
+}
+
+void WmfPlayer::roundRect(const char* record)
+{
+    std::int16_t height = 0;
+    std::int16_t width = 0;
+    U_RECT16 bounds{};
+    check(U_WMRROUNDRECT_get(record, &height, &width, &bounds));
+    context_.roundRect(rect(bounds), QSizeF(width, height));
+}
+
+void WmfPlayer::setPixel(const char* record)
+{
+    U_COLORREF colour{};
+    U_POINT16 at{};
+    check(U_WMRSETPIXEL_get(record, &colour, &at));
+    context_.setPixel(point(at), color(colour));
+}
+
+void WmfPlayer::patBlt(const char* record)
+{
+    U_POINT16 at{};
+    U_POINT16 extent{};
+    std::uint32_t rop = 0;
+    check(U_WMRPATBLT_get(record, &at, &extent, &rop));
+    context_.blit(QRectF(point(at), size(extent)), nullptr, QRectF(), rop);
 }
 
 void WmfPlayer::blit(ByteView record, std::uint16_t function)
@@ -203,172 +286,111 @@ void WmfPlayer::blit(ByteView record, std::uint16_t function)
         if (usage != U_DIB_RGB_COLORS)
             return;
     }
-    const auto image = dibAfter(record, dib);
-    context_.blit(QRectF(point(dest), QSizeF(destSize.x, destSize.y)), image ? &*image : nullptr,
-                  QRectF(point(source), QSizeF(sourceSize.x, sourceSize.y)), rop);
+    const auto image = dibAfter(record, dib, budget_);
+    context_.blit(QRectF(point(dest), size(destSize)), image ? &*image : nullptr,
+                  QRectF(point(source), size(sourceSize)), rop);
 }
 
 void WmfPlayer::play(std::uint16_t function, ByteView record)
 {
     const char* data = record.data();
-    U_POINT16 p{};
-    U_RECT16 r{};
-    std::uint16_t mode = 0;
     switch (function) {
     case SaveDc:
         check(U_WMRSAVEDC_get(data));
         context_.save();
         break;
-    case RestoreDc: {
-        std::int16_t which = 0;
-        check(U_WMRRESTOREDC_get(data, &which));
-        context_.restore(which);
+    case RestoreDc:
+        context_.restore(fieldOf(U_WMRRESTOREDC_get, data));
         break;
-    }
     case SetBkMode:
-        check(U_WMRSETBKMODE_get(data, &mode));
-        context_.setBackgroundMode(mode);
+        context_.setBackgroundMode(fieldOf(U_WMRSETBKMODE_get, data));
         break;
     case SetMapMode:
-        check(U_WMRSETMAPMODE_get(data, &mode));
-        context_.setMapMode(mode);
+        context_.setMapMode(fieldOf(U_WMRSETMAPMODE_get, data));
         break;
     case SetRop2:
-        check(U_WMRSETROP2_get(data, &mode));
-        context_.setRop2(mode);
+        context_.setRop2(fieldOf(U_WMRSETROP2_get, data));
         break;
     case SetPolyFillMode:
-        check(U_WMRSETPOLYFILLMODE_get(data, &mode));
-        context_.setPolyFillMode(mode);
+        context_.setPolyFillMode(fieldOf(U_WMRSETPOLYFILLMODE_get, data));
         break;
-    case SetBkColor: {
-        U_COLORREF color{};
-        check(U_WMRSETBKCOLOR_get(data, &color));
-        context_.setBackgroundColor(QColor(color.Red, color.Green, color.Blue));
+    case SetBkColor:
+        context_.setBackgroundColor(color(fieldOf(U_WMRSETBKCOLOR_get, data)));
         break;
-    }
     case SetWindowOrg:
-        check(U_WMRSETWINDOWORG_get(data, &p));
-        context_.setWindowOrg(point(p));
+        context_.setWindowOrg(point(fieldOf(U_WMRSETWINDOWORG_get, data)));
         break;
     case SetWindowExt:
-        check(U_WMRSETWINDOWEXT_get(data, &p));
-        context_.setWindowExt(QSizeF(p.x, p.y));
+        context_.setWindowExt(size(fieldOf(U_WMRSETWINDOWEXT_get, data)));
         break;
     case SetViewportOrg:
-        check(U_WMRSETVIEWPORTORG_get(data, &p));
-        context_.setViewportOrg(point(p));
+        context_.setViewportOrg(point(fieldOf(U_WMRSETVIEWPORTORG_get, data)));
         break;
     case SetViewportExt:
-        check(U_WMRSETVIEWPORTEXT_get(data, &p));
-        context_.setViewportExt(QSizeF(p.x, p.y));
+        context_.setViewportExt(size(fieldOf(U_WMRSETVIEWPORTEXT_get, data)));
         break;
     case OffsetWindowOrg:
-        check(U_WMROFFSETWINDOWORG_get(data, &p));
-        context_.offsetWindowOrg(point(p));
+        context_.offsetWindowOrg(point(fieldOf(U_WMROFFSETWINDOWORG_get, data)));
         break;
     case OffsetViewportOrg:
-        check(U_WMROFFSETVIEWPORTORG_get(data, &p));
-        context_.offsetViewportOrg(point(p));
+        context_.offsetViewportOrg(point(fieldOf(U_WMROFFSETVIEWPORTORG_get, data)));
         break;
     case ScaleWindowExt:
-    case ScaleViewportExt: {
-        U_POINT16 denom{};
-        U_POINT16 num{};
-        if (function == ScaleWindowExt) {
-            check(U_WMRSCALEWINDOWEXT_get(data, &denom, &num));
-            context_.scaleWindowExt(num.x, denom.x, num.y, denom.y);
-        } else {
-            check(U_WMRSCALEVIEWPORTEXT_get(data, &denom, &num));
-            context_.scaleViewportExt(num.x, denom.x, num.y, denom.y);
-        }
+        context_.scaleWindowExt(scaleOf(U_WMRSCALEWINDOWEXT_get, data));
         break;
-    }
+    case ScaleViewportExt:
+        context_.scaleViewportExt(scaleOf(U_WMRSCALEVIEWPORTEXT_get, data));
+        break;
     case LineTo:
-        check(U_WMRLINETO_get(data, &p));
-        context_.lineTo(point(p));
+        context_.lineTo(point(fieldOf(U_WMRLINETO_get, data)));
         break;
     case MoveTo:
-        check(U_WMRMOVETO_get(data, &p));
-        context_.moveTo(point(p));
+        context_.moveTo(point(fieldOf(U_WMRMOVETO_get, data)));
         break;
     case ExcludeClipRect:
-        check(U_WMREXCLUDECLIPRECT_get(data, &r));
-        context_.excludeClip(rect(r));
+        context_.excludeClip(rect(fieldOf(U_WMREXCLUDECLIPRECT_get, data)));
         break;
     case IntersectClipRect:
-        check(U_WMRINTERSECTCLIPRECT_get(data, &r));
-        context_.intersectClip(rect(r));
+        context_.intersectClip(rect(fieldOf(U_WMRINTERSECTCLIPRECT_get, data)));
         break;
     case Ellipse:
-        check(U_WMRELLIPSE_get(data, &r));
-        context_.ellipse(rect(r));
+        context_.ellipse(rect(fieldOf(U_WMRELLIPSE_get, data)));
         break;
     case Rectangle:
-        check(U_WMRRECTANGLE_get(data, &r));
-        context_.rectangle(rect(r));
+        context_.rectangle(rect(fieldOf(U_WMRRECTANGLE_get, data)));
         break;
-    case RoundRect: {
-        std::int16_t height = 0;
-        std::int16_t width = 0;
-        check(U_WMRROUNDRECT_get(data, &height, &width, &r));
-        context_.roundRect(rect(r), QSizeF(width, height));
+    case RoundRect:
+        roundRect(data);
         break;
-    }
-    case SetPixel: {
-        U_COLORREF color{};
-        check(U_WMRSETPIXEL_get(data, &color, &p));
-        context_.setPixel(point(p), QColor(color.Red, color.Green, color.Blue));
+    case SetPixel:
+        setPixel(data);
         break;
-    }
-    case PatBlt: {
-        U_POINT16 size{};
-        std::uint32_t rop = 0;
-        check(U_WMRPATBLT_get(data, &p, &size, &rop));
-        context_.blit(QRectF(point(p), QSizeF(size.x, size.y)), nullptr, QRectF(), rop);
+    case PatBlt:
+        patBlt(data);
         break;
-    }
     case Polygon:
-    case Polyline: {
-        std::uint16_t count = 0;
-        const char* points = nullptr;
-        check(function == Polygon ? U_WMRPOLYGON_get(data, &count, &points)
-                                  : U_WMRPOLYLINE_get(data, &count, &points));
-        const QPolygonF shape = pointsAt(record, U_SIZE_METARECORD + 2, count);
-        if (function == Polygon)
-            context_.polygon(shape);
-        else
-            context_.polyline(shape);
+        context_.polygon(polyPointsOf(U_WMRPOLYGON_get, record));
         break;
-    }
+    case Polyline:
+        context_.polyline(polyPointsOf(U_WMRPOLYLINE_get, record));
+        break;
     case PolyPolygon:
-        polyPolygon(record);
+        context_.polyPolygon(polyPolygonAt(record));
         break;
     case SelectObject:
-        check(U_WMRSELECTOBJECT_get(data, &mode));
-        selectObject(mode);
+        selectObject(fieldOf(U_WMRSELECTOBJECT_get, data));
         break;
     case DeleteObject:
-        check(U_WMRDELETEOBJECT_get(data, &mode));
-        deleteObject(mode);
+        deleteObject(fieldOf(U_WMRDELETEOBJECT_get, data));
         break;
-    case CreatePenIndirect: {
-        U_PEN pen{};
-        check(U_WMRCREATEPENINDIRECT_get(data, &pen));
-        addObject(penObject(pen.Style, static_cast<std::int16_t>(pen.Widthw[0]),
-                            QColor(pen.Color.Red, pen.Color.Green, pen.Color.Blue)));
+    case CreatePenIndirect:
+        addObject(penAt(data));
         break;
-    }
-    case CreateBrushIndirect: {
-        const char* brush = nullptr;
-        check(U_WMRCREATEBRUSHINDIRECT_get(data, &brush));
-        const std::size_t at = U_SIZE_METARECORD;
-        addObject(
-            brushObject(record.u16(at), colorFromRef(record.u32(at + 2)), record.u16(at + 6)));
+    case CreateBrushIndirect:
+        addObject(brushAt(record));
         break;
-    }
     case DibCreatePatternBrush:
-        createPatternBrush(record);
+        addObject(patternBrushAt(record, budget_));
         break;
     case CreatePatternBrush:
         addObject(brushObject(0, QColor(Qt::black), 0));
@@ -390,12 +412,14 @@ void WmfPlayer::play(std::uint16_t function, ByteView record)
 
 } // namespace
 
-void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter)
+void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter, WorkBudget& budget)
 {
     // The records end with the end-of-file record, which draws nothing.
-    WmfPlayer player(layout, painter);
-    for (const MetafileRecord& record : layout.records)
+    WmfPlayer player(layout, painter, budget);
+    for (const MetafileRecord& record : layout.records) {
+        budget.spend(metafileRecordWork);
         player.play(static_cast<std::uint16_t>(record.type), bytes.sub(record.offset, record.size));
+    }
 }
 
 } // namespace stocks

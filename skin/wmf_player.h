@@ -2,6 +2,7 @@
 
 #include "skin/byte_view.h"
 #include "skin/wmf_layout.h"
+#include "skin/work_budget.h"
 
 class QPainter;
 
@@ -9,7 +10,7 @@ namespace stocks {
 
 /// Plays an old-style metafile's records onto the painter, the picture's top-left corner at
 /// the painter's origin. Throws "Metafile is not valid" when a record's contents do not check
-/// out; records of kinds it does not draw are skipped.
-void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter);
+/// out or the budget runs out; records of kinds it does not draw are skipped.
+void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter, WorkBudget& budget);
 
 } // namespace stocks

@@ -89,7 +89,7 @@ void Form1RunValues::applyWindowShape()
 
 void Form1RunValues::loadSkin(const std::string& fileName)
 {
-    form_.Image1->setPixmap(QPixmap::fromImage(loadSkinPicture(fileName)));
+    form_.Image1->setPixmap(QPixmap::fromImage(loadSkinPicture(fileName, form_.Image1->size())));
 }
 
 } // namespace stocks

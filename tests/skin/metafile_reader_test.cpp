@@ -30,7 +30,8 @@ constexpr QRgb nothing = 0;
 
 QImage render(const QByteArray& bytes)
 {
-    return Metafile::fromBytes(bytes).toImage();
+    const Metafile metafile = Metafile::fromBytes(bytes);
+    return metafile.toImage(metafile.size());
 }
 
 std::string errorOf(const QByteArray& bytes)

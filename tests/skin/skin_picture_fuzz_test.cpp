@@ -109,7 +109,7 @@ TEST(SkinPictureFuzz, DamagedFilesLoadOrFailWithTheirKindsMessage)
         file.write(bytes);
         file.close();
         try {
-            const QImage image = loadSkinPicture(name.toStdString());
+            const QImage image = loadSkinPicture(name.toStdString(), QSize(138, 208));
             ++loaded[kind];
             EXPECT_TRUE(pictureSizeAllowed(image.width(), image.height()))
                 << "round " << rounds << ": " << bytes.toHex().left(200).toStdString();

@@ -13,10 +13,20 @@
 #include <algorithm>
 #include <random>
 
+#include <sys/stat.h>
+
 namespace stocks {
 namespace {
 
 using samples::encoded;
+
+// The main window's client area, all of a skin that ever shows.
+constexpr QSize skinArea(138, 208);
+
+QImage load(const std::string& fileName)
+{
+    return loadSkinPicture(fileName, skinArea);
+}
 
 class SkinPictureTest : public ::testing::Test {
 protected:
@@ -33,7 +43,7 @@ protected:
     static std::string errorOf(const std::string& fileName)
     {
         try {
-            loadSkinPicture(fileName);
+            load(fileName);
         } catch (const StockError& error) {
             return error.what();
         }
@@ -83,7 +93,7 @@ void expectSamplePicture(const QImage& image)
 TEST_F(SkinPictureTest, BitmapLoadsAtItsNaturalSizeWhateverTheCaseOfItsExtension)
 {
     for (const QString name : {"skin.bmp", "SKIN.BMP", "skin.Bmp"}) {
-        const QImage image = loadSkinPicture(write(name, encoded(bitmapSkin(), "bmp")));
+        const QImage image = load(write(name, encoded(bitmapSkin(), "bmp")));
         ASSERT_EQ(image.size(), QSize(138, 208)) << name.toStdString();
         EXPECT_EQ(at(image, 0, 0), qRgb(255, 255, 255));
         EXPECT_EQ(at(image, 10, 200), qRgb(255, 0, 0));
@@ -94,7 +104,7 @@ TEST_F(SkinPictureTest, BitmapLoadsAtItsNaturalSizeWhateverTheCaseOfItsExtension
 TEST_F(SkinPictureTest, IconLoadsWithItsTransparency)
 {
     for (const QString name : {"skin.ico", "skin.ICO"}) {
-        const QImage image = loadSkinPicture(write(name, encoded(iconSkin(), "ico")));
+        const QImage image = load(write(name, encoded(iconSkin(), "ico")));
         ASSERT_EQ(image.size(), QSize(32, 32)) << name.toStdString();
         EXPECT_EQ(at(image, 16, 16), qRgb(0, 255, 0));
         EXPECT_EQ(qAlpha(at(image, 2, 2)), 0);
@@ -103,16 +113,16 @@ TEST_F(SkinPictureTest, IconLoadsWithItsTransparency)
 
 TEST_F(SkinPictureTest, MetafilesDrawTheirShapesAndBitmaps)
 {
-    expectSamplePicture(loadSkinPicture(write("skin.emf", samples::sampleEmf())));
-    expectSamplePicture(loadSkinPicture(write("skin.Emf", samples::sampleEmf())));
-    expectSamplePicture(loadSkinPicture(write("skin.wmf", samples::sampleWmf())));
-    expectSamplePicture(loadSkinPicture(write("skin.WMF", samples::sampleWmf())));
+    expectSamplePicture(load(write("skin.emf", samples::sampleEmf())));
+    expectSamplePicture(load(write("skin.Emf", samples::sampleEmf())));
+    expectSamplePicture(load(write("skin.wmf", samples::sampleWmf())));
+    expectSamplePicture(load(write("skin.WMF", samples::sampleWmf())));
 }
 
 TEST_F(SkinPictureTest, MetafileKindComesFromTheContentNotTheExtension)
 {
-    expectSamplePicture(loadSkinPicture(write("enhanced.wmf", samples::sampleEmf())));
-    expectSamplePicture(loadSkinPicture(write("old.emf", samples::sampleWmf())));
+    expectSamplePicture(load(write("enhanced.wmf", samples::sampleEmf())));
+    expectSamplePicture(load(write("old.emf", samples::sampleWmf())));
 }
 
 TEST_F(SkinPictureTest, UnknownExtensionsAreRefusedBeforeTheFileIsLookedAt)
@@ -137,7 +147,7 @@ TEST_F(SkinPictureTest, FilesThatCannotBeOpenedAreNamedAsGiven)
     const std::string wideName = (folder / "\u7528\u6237\u20AC.bmp").string();
     EXPECT_EQ(errorOf(wideName), "Cannot open file " + wideName);
     write(QString::fromUtf8("\u7528\u6237\u20AC.bmp"), encoded(bitmapSkin(), "bmp"));
-    EXPECT_EQ(loadSkinPicture(wideName).size(), QSize(138, 208));
+    EXPECT_EQ(load(wideName).size(), QSize(138, 208));
 }
 
 TEST_F(SkinPictureTest, ContentIsDecodedByTheKindTheExtensionNames)
@@ -164,7 +174,7 @@ TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
                                                      {"wmf", "Metafile is not valid"}};
     std::mt19937 random(1252);
     for (const auto& [extension, valid] : kinds) {
-        const std::string expected = messages.at(extension);
+        const std::string& expected = messages.at(extension);
         QByteArray noise(4096, '\0');
         std::generate(noise.begin(), noise.end(),
                       [&random] { return static_cast<char>(random()); });
@@ -172,12 +182,43 @@ TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
         EXPECT_EQ(errorOf(write("half." + extension, valid.left(valid.size() / 2))), expected);
         EXPECT_EQ(errorOf(write("header." + extension, valid.left(20))), expected);
         EXPECT_EQ(errorOf(write("noise." + extension, noise)), expected);
-        // A device that never ends, such as a link to /dev/zero, is read only so far.
-        ASSERT_TRUE(QFile::link(
-            "/dev/zero",
-            QString::fromStdString((folder / ("endless." + extension.toStdString())).string())));
-        EXPECT_EQ(errorOf(path("endless." + extension)), expected);
     }
+}
+
+TEST_F(SkinPictureTest, AnythingButARegularFileIsRefusedWithoutWaitingForIt)
+{
+    for (const QString extension : {"bmp", "ico", "emf", "wmf"}) {
+        // Opening a FIFO for reading waits for a writer that never comes.
+        const std::string fifo = path("pipe." + extension);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        EXPECT_EQ(errorOf(fifo), "Cannot open file " + fifo);
+        const std::string device = path("endless." + extension);
+        ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(device)));
+        EXPECT_EQ(errorOf(device), "Cannot open file " + device);
+    }
+}
+
+TEST_F(SkinPictureTest, HugeMetafilesAreDrawnOnlyWhereTheyShowAndRefusedPastTheWorkCap)
+{
+    constexpr int side = 4096;
+    constexpr int rectangles = 10'000;
+    // Each rectangle fills all that shows: far more drawing than any skin needs.
+    EXPECT_EQ(errorOf(write("covering.emf", samples::coveringRectanglesEmf(rectangles, side))),
+              "Metafile is not valid");
+
+    // As many rectangles beside the part that shows cost nothing.
+    samples::EmfBuilder emf({side, side});
+    emf.add(U_EMRSELECTOBJECT_set(U_NULL_PEN)).selectBrush(Qt::red);
+    emf.add(U_EMRRECTANGLE_set(samples::rectl(0, 0, 20, 20)));
+    emf.selectBrush(Qt::blue);
+    for (int i = 0; i < rectangles; ++i)
+        emf.add(U_EMRRECTANGLE_set(samples::rectl(200 + i % 100, 0, side, side)));
+    emf.add(U_EMRRECTANGLE_set(samples::rectl(130, 100, side, side)));
+    const QImage image = load(write("beside.emf", emf.finish()));
+    ASSERT_EQ(image.size(), skinArea);
+    EXPECT_EQ(at(image, 10, 10), qRgb(255, 0, 0));
+    EXPECT_EQ(at(image, 135, 200), qRgb(0, 0, 255)) << "drawn where it shows";
+    EXPECT_EQ(qAlpha(at(image, 60, 60)), 0);
 }
 
 // A BMP header for a bottom-up 8-bit picture whose rows are run-length encoded: the file
@@ -207,14 +248,19 @@ QByteArray rleBitmapHeader(std::int32_t width, std::int32_t height)
 
 TEST_F(SkinPictureTest, BitmapHeadersClaimingHugePicturesAreRefusedBeforeDecoding)
 {
-    EXPECT_EQ(loadSkinPicture(write("small.bmp", rleBitmapHeader(300, 200))).size(),
-              QSize(300, 200));
+    EXPECT_EQ(load(write("small.bmp", rleBitmapHeader(300, 200))).size(), QSize(138, 200));
     EXPECT_EQ(errorOf(write("huge.bmp", rleBitmapHeader(100000, 100000))),
               "Bitmap image is not valid");
     // 25 million pixels: Qt's own limits would decode it, the skin limit does not.
     EXPECT_EQ(errorOf(write("large.bmp", rleBitmapHeader(5000, 5000))),
               "Bitmap image is not valid");
     EXPECT_EQ(errorOf(write("wide.bmp", rleBitmapHeader(10000, 10))), "Bitmap image is not valid");
+    // 118 bytes claiming 2^31 - 1 by 2^31 - 1 pixels at 24 bits: more bytes than 64 bits count.
+    QByteArray overflowing = rleBitmapHeader(0x7FFFFFFF, 0x7FFFFFFF).left(14 + 40);
+    overflowing[28] = 24;
+    samples::putU32(overflowing, 30, 0); // BI_RGB
+    overflowing.append(118 - overflowing.size(), '\0');
+    EXPECT_EQ(errorOf(write("overflow.bmp", overflowing)), "Bitmap image is not valid");
 }
 
 } // namespace

@@ -359,4 +359,14 @@ inline QByteArray manyShapesEmf(int count, int size)
     return bytes;
 }
 
+/// A size x size picture of count red rectangles, each as large as the whole picture.
+inline QByteArray coveringRectanglesEmf(int count, int size)
+{
+    EmfBuilder emf({size, size});
+    emf.add(U_EMRSELECTOBJECT_set(U_NULL_PEN)).selectBrush(Qt::red);
+    for (int i = 0; i < count; ++i)
+        emf.add(U_EMRRECTANGLE_set(rectl(0, 0, size, size)));
+    return emf.finish();
+}
+
 } // namespace stocks::samples
