@@ -10,6 +10,8 @@ set -euo pipefail
 cmake=$1
 build=$2
 source_dir=$3
+# Only matters in a sanitizer build: the leaks of system libraries that are not ours.
+export LSAN_OPTIONS="suppressions=$source_dir/tests/support/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 work=$(mktemp -d)
 chmod 755 "$work"

@@ -15,7 +15,7 @@ window=""
 cp "$1" "$work/stocks"
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime"
-export LSAN_OPTIONS="suppressions=$here/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
 # The client area starts this far into the window (frame 4, caption bar 19 + frame 4).
 frameLeft=4
