@@ -13,7 +13,6 @@ int main(int argc, char** argv)
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
     TForm1 form1(stocks::programFilesFor(QCoreApplication::applicationFilePath().toStdString()));
-    Form1 = &form1;
     TForm2 form2;
     Form2 = &form2;
     form1.show();

@@ -23,7 +23,6 @@ int main(int argc, char** argv)
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/program_icon.ico")));
     TForm1 form1(stocks::programFilesFor(folder / "stocks"));
-    Form1 = &form1;
     TForm2 form2;
     Form2 = &form2;
     const stocks::bench::FirstExpose closeWhenShown(form1, [&form1] { form1.close(); });

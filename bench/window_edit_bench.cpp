@@ -10,7 +10,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 
 #include <benchmark/benchmark.h>
 
@@ -70,10 +70,11 @@ bool addSucceeded(const TForm1& form, const fs::path& pageFile, std::size_t load
     stocks::PageList shown;
     shown.assign(saved);
     stocks::placeClosingLines(shown);
-    if (form.ListBox1->count() != static_cast<int>(shown.count()))
+    const QAbstractItemModel& listed = *form.ListBox1->model();
+    if (listed.rowCount() != static_cast<int>(shown.count()))
         return false;
     for (std::size_t i = 0; i < shown.count(); ++i) {
-        if (stocks::fromQt(form.ListBox1->item(static_cast<int>(i))->text()) != shown.at(i))
+        if (stocks::fromQt(listed.index(static_cast<int>(i), 0).data().toString()) != shown.at(i))
             return false;
     }
     return form.price->text().isEmpty();

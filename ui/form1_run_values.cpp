@@ -1,8 +1,6 @@
 #include "ui/form1_run_values.h"
 
 #include "skin/skin_picture.h"
-#include "ui/click_label.h"
-#include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/up_down.h"
 #include "ui/window_shape.h"
@@ -10,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QWidget>
 
 namespace stocks {
 
@@ -46,17 +45,17 @@ void Form1RunValues::setSpinnerPosition(int position)
 
 int Form1RunValues::windowTop() const
 {
-    return form_.y();
+    return form_.window->y();
 }
 
 int Form1RunValues::windowLeft() const
 {
-    return form_.x();
+    return form_.window->x();
 }
 
 void Form1RunValues::setWindowPosition(int top, int left)
 {
-    form_.move(left, top);
+    form_.window->move(left, top);
 }
 
 bool Form1RunValues::brokerVisible() const
@@ -81,7 +80,7 @@ void Form1RunValues::setLookVisible(bool visible)
 
 void Form1RunValues::applyWindowShape()
 {
-    ApplyWindowShape(&form_, false);
+    ApplyWindowShape(form_.window, false);
 }
 
 void Form1RunValues::loadSkin(const std::string& fileName)

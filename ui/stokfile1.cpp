@@ -11,8 +11,9 @@
 #include "ui/dataform.h"
 #include "ui/error_display.h"
 #include "ui/form1_run_values.h"
-#include "ui/list_box_mirror.h"
+#include "ui/page_list_model.h"
 #include "ui/prompts.h"
+#include "ui/return_presses.h"
 #include "ui/text_codec.h"
 #include "ui/unseen_list_box.h"
 #include "ui/up_down.h"
@@ -25,11 +26,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -87,8 +86,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files),
-      values_(std::make_unique<stocks::Form1RunValues>(*this))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files)
 {
     stocks::registerBuiltInResources();
     setWindowTitle(QStringLiteral("Morvane Stocks"));
@@ -98,7 +96,10 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     setFixedSize(clientWidth + 2 * left, clientHeight + top + left);
     move(187, 101);
     createControls();
-    listBoxMirror_ = std::make_unique<stocks::ListBoxMirror>(values_->pageList(), ListBox1);
+    values_ = std::make_unique<stocks::Form1RunValues>(
+        stocks::Form1Controls{this, Image1, oldref, look, Brok, ref, UpDown1});
+    pageModel_ = std::make_unique<stocks::PageListModel>(values_->pageList());
+    ListBox1->setModel(pageModel_.get());
     bindEvents();
     FormCreate();
 }
@@ -193,6 +194,8 @@ void TForm1::bindEvents()
 {
     connect(add, &QPushButton::clicked, this, &TForm1::addClick);
     connect(rem, &QPushButton::clicked, this, &TForm1::remClick);
+    stocks::pressOnReturn(add);
+    stocks::pressOnReturn(rem);
     connect(UpDown1, &stocks::UpDown::changing, this, &TForm1::UpDown1Changing);
     connect(look, &ClickLabel::clicked, this, &TForm1::lookClick);
     connect(urllabel, &ClickLabel::clicked, this, &TForm1::urllabelClick);
@@ -313,26 +316,32 @@ void TForm1::lookClick()
 
 void TForm1::urllabelClick()
 {
-    stocks::platform::shellOpen(urllabel->text());
+    stocks::runHandler([this] { stocks::platform::shellOpen(urllabel->text()); });
 }
 
 void TForm1::DatClick()
 {
-    if (Form2)
-        Form2->showPageList(values_->pageList());
+    stocks::runHandler([this] {
+        if (Form2)
+            Form2->showPageList(*pageModel_);
+    });
 }
 
 void TForm1::xoutClick()
 {
-    if (close())
-        QCoreApplication::quit();
+    stocks::runHandler([this] {
+        if (close())
+            QCoreApplication::quit();
+    });
 }
 
 void TForm1::Label1MouseDown(Qt::MouseButton Button)
 {
-    if (Button == Qt::LeftButton)
-        stocks::runWindowMoveLoop(*this);
-    stocks::platform::setDragFullWindows(true);
+    stocks::runHandler([this, Button] {
+        if (Button == Qt::LeftButton)
+            stocks::runWindowMoveLoop(*this);
+        stocks::platform::setDragFullWindows(true);
+    });
 }
 
 void TForm1::Label2DblClick()
