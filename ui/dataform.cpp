@@ -23,6 +23,7 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
 
     ListBox1 = new QListView(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Page lines"));
     ListBox1->setFont(stocks::windowsFont(stocks::Face::Verdana, 11));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);

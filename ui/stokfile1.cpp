@@ -30,6 +30,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <utility>
+
 namespace {
 
 using stocks::clientHeight;
@@ -182,6 +184,30 @@ void TForm1::createControls()
     UpDown1->setRange(2, 99);
     UpDown1->setPosition(10);
     UpDown1->setToolTip(QStringLiteral("Change Refresh Rate"));
+
+    // What assistive tools say: a name for each control, and its hint as the description.
+    const std::pair<QWidget*, const char*> spokenNames[] = {
+        {Image1, "Skin picture"},
+        {urllabel, "Maker's web site"},
+        {oldref, "Refresh minutes in the page"},
+        {look, "Look now"},
+        {Label1, "Grab handle"},
+        {xout, "Close"},
+        {Dat, "Data list"},
+        {Brok, "Link to my broker"},
+        {Label2, "Pick a skin"},
+        {Stock, "Stock symbol"},
+        {price, "Price"},
+        {ListBox1, "Page lines"},
+        {rem, "Remove stock"},
+        {add, "Add stock"},
+        {ref, "Refresh minutes"},
+        {UpDown1, "Change refresh rate"},
+    };
+    for (const auto& [control, name] : spokenNames) {
+        control->setAccessibleName(QString::fromLatin1(name));
+        control->setAccessibleDescription(control->toolTip());
+    }
 
     setTabOrder(Stock, price);
     setTabOrder(price, add);
