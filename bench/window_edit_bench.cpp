@@ -33,7 +33,7 @@ constexpr std::size_t pageLineCount = 10000;
 constexpr int rounds = 7;
 constexpr int addsPerRound = 30;
 constexpr double addToSaveGoal = 1.3;
-constexpr std::size_t hugeLineBytes = 10 * 1024 * 1024;
+constexpr std::size_t hugeLineBytes = std::size_t{10} << 20;
 constexpr double hugeLineAddGoalMs = 1000;
 
 // A page as a close writes it: title and refresh, the stock lines, then the closing lines.
