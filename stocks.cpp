@@ -25,7 +25,6 @@ int main(int argc, char** argv)
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
     TForm1 form1(files);
-    Form1 = &form1;
     TForm2 form2;
     Form2 = &form2;
     oneCopy.bringToFrontOnRequest(form1);

@@ -31,7 +31,6 @@ int main(int argc, char** argv)
     stocks::registerBuiltInResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/program_icon.ico")));
     TForm1 form1(files);
-    Form1 = &form1;
     TForm2 form2;
     Form2 = &form2;
     oneCopy.bringToFrontOnRequest(form1);

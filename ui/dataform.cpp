@@ -1,13 +1,14 @@
 #include "ui/dataform.h"
 
-#include "core/page_list.h"
 #include "ui/error_display.h"
-#include "ui/list_box_mirror.h"
+#include "ui/page_list_model.h"
 #include "ui/prompts.h"
 #include "ui/window_fonts.h"
 #include "ui/window_shape.h"
 
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 TForm2* Form2 = nullptr;
@@ -20,34 +21,39 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(658 - 2 * frame, 268 - top - frame);
     move(282, 358);
 
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new QListView(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setAccessibleName(QStringLiteral("Page lines"));
     ListBox1->setFont(stocks::windowsFont(stocks::Face::Verdana, 11));
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setTextElideMode(Qt::ElideNone);
     ListBox1->setUniformItemSizes(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(ListBox1);
-
-    // The list's click: the user chose a line, with the mouse or the keyboard. The current
-    // row alone also moves without any choice, when the list takes the focus.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, &TForm2::ListBox1Click);
 }
 
-TForm2::~TForm2() = default;
-
-void TForm2::showPageList(stocks::PageList& page)
+void TForm2::showPageList(stocks::PageListModel& page)
 {
     show();
     raise();
     activateWindow();
-    // A fresh copy at every opening, then kept in step with the page list, so a deletion
-    // here can never undo an edit made in the main window meanwhile.
-    mirror_.reset();
-    page_ = &page;
-    mirror_ = std::make_unique<stocks::ListBoxMirror>(page, ListBox1);
+    if (page_ != &page) {
+        page_ = &page;
+        ListBox1->setModel(&page);
+        // The list's click: the user chose a line, with the mouse or the keyboard. A line
+        // moving under the selection as the page list changes is no choice, and the current
+        // row alone also moves without any choice, when the list takes the focus.
+        connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+            if (!forgetting_ && page_ && !page_->changing())
+                ListBox1Click();
+        });
+    }
+    // Each opening shows the page list as it is now, with no line chosen.
+    forgetChoice();
+    ListBox1->scrollToTop();
 }
 
 void TForm2::ListBox1Click()
@@ -55,12 +61,18 @@ void TForm2::ListBox1Click()
     stocks::runHandler([this] {
         if (!stocks::prompts().confirmLineDeletion())
             return;
-        const QList<QListWidgetItem*> chosen = ListBox1->selectedItems();
-        if (chosen.isEmpty() || !page_)
+        const QItemSelectionModel* selection = ListBox1->selectionModel();
+        if (!selection || !selection->hasSelection() || !page_)
             return;
-        const int row = ListBox1->row(chosen.constFirst());
-        const QSignalBlocker quiet(ListBox1);
-        page_->remove(static_cast<std::size_t>(row));
-        ListBox1->setCurrentRow(-1);
+        const int row = selection->selectedIndexes().constFirst().row();
+        page_->page().remove(static_cast<std::size_t>(row));
+        forgetChoice();
     });
+}
+
+void TForm2::forgetChoice()
+{
+    const QScopedValueRollback quiet(forgetting_, true);
+    if (auto* selection = ListBox1->selectionModel())
+        selection->clear();
 }

@@ -1,14 +1,12 @@
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
 
-#include <memory>
-
-class QListWidget;
+class QListView;
 
 namespace stocks {
-class ListBoxMirror;
-class PageList;
+class PageListModel;
 } // namespace stocks
 
 /// @brief The data list window: every page line as raw text; a line is deleted after a
@@ -17,18 +15,19 @@ class TForm2 : public QWidget {
     Q_OBJECT
 public:
     explicit TForm2(QWidget* parent = nullptr);
-    ~TForm2() override;
 
-    QListWidget* ListBox1;
+    QListView* ListBox1;
 
-    /// Shows the window (or brings it to the front) with a fresh copy of the page list,
-    /// kept equal to it while the window lives.
-    void showPageList(stocks::PageList& page);
+    /// Shows the window (or brings it to the front) with the page list as it is now, and
+    /// follows the page list while the window lives.
+    void showPageList(stocks::PageListModel& page);
     void ListBox1Click();
 
 private:
-    stocks::PageList* page_ = nullptr;
-    std::unique_ptr<stocks::ListBoxMirror> mirror_;
+    void forgetChoice();
+
+    QPointer<stocks::PageListModel> page_;
+    bool forgetting_ = false;
 };
 
 extern TForm2* Form2;

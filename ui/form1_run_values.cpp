@@ -2,8 +2,6 @@
 
 #include "platform/display_choice.h"
 #include "skin/skin_picture.h"
-#include "ui/click_label.h"
-#include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/up_down.h"
 #include "ui/window_shape.h"
@@ -11,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QWidget>
 
 namespace stocks {
 
@@ -47,19 +46,19 @@ void Form1RunValues::setSpinnerPosition(int position)
 
 int Form1RunValues::windowTop() const
 {
-    return platform::canPlaceWindows() ? form_.y() : storedTop_;
+    return platform::canPlaceWindows() ? form_.window->y() : storedTop_;
 }
 
 int Form1RunValues::windowLeft() const
 {
-    return platform::canPlaceWindows() ? form_.x() : storedLeft_;
+    return platform::canPlaceWindows() ? form_.window->x() : storedLeft_;
 }
 
 void Form1RunValues::setWindowPosition(int top, int left)
 {
     storedTop_ = top;
     storedLeft_ = left;
-    form_.move(left, top);
+    form_.window->move(left, top);
 }
 
 bool Form1RunValues::brokerVisible() const
@@ -84,7 +83,7 @@ void Form1RunValues::setLookVisible(bool visible)
 
 void Form1RunValues::applyWindowShape()
 {
-    ApplyWindowShape(&form_, false);
+    ApplyWindowShape(form_.window, false);
 }
 
 void Form1RunValues::loadSkin(const std::string& fileName)

@@ -2,15 +2,29 @@
 
 #include "core/run_values.h"
 
-class TForm1;
+class QLabel;
+class QLineEdit;
+class QWidget;
 
 namespace stocks {
+class UpDown;
+
+/// @brief The main window's controls that hold run values, handed over by the window.
+struct Form1Controls {
+    QWidget* window;
+    QLabel* Image1;
+    QLabel* oldref;
+    QLabel* look;
+    QLabel* Brok;
+    QLineEdit* ref;
+    UpDown* UpDown1;
+};
 
 /// @brief The run values as the main window holds them: in its controls, with the page
 /// list and the two file names that file dialogs would hold kept here.
 class Form1RunValues final : public RunValues {
 public:
-    explicit Form1RunValues(TForm1& form) : form_(form) {}
+    explicit Form1RunValues(const Form1Controls& form) : form_(form) {}
 
     std::string pageFileName() const override { return pageFileName_; }
     void setPageFileName(const std::string& name) override { pageFileName_ = name; }
@@ -36,7 +50,7 @@ public:
     void loadSkin(const std::string& fileName) override;
 
 private:
-    TForm1& form_;
+    Form1Controls form_;
     PageList page_;
     std::string pageFileName_;
     std::string skinFileName_ = "0";

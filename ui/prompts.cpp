@@ -62,6 +62,8 @@ public:
     {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Morvane Stock"), text,
                         QMessageBox::Ok);
+        // The text may hold a file name, and a file name may look like markup.
+        box.setTextFormat(Qt::PlainText);
         box.exec();
     }
 };

@@ -13,8 +13,9 @@
 #include "ui/dataform.h"
 #include "ui/error_display.h"
 #include "ui/form1_run_values.h"
-#include "ui/list_box_mirror.h"
+#include "ui/page_list_model.h"
 #include "ui/prompts.h"
+#include "ui/return_presses.h"
 #include "ui/text_codec.h"
 #include "ui/unseen_list_box.h"
 #include "ui/up_down.h"
@@ -28,10 +29,10 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 
-TForm1* Form1 = nullptr;
+#include <utility>
 
 namespace {
 
@@ -89,8 +90,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 } // namespace
 
 TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files),
-      values_(std::make_unique<stocks::Form1RunValues>(*this))
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files)
 {
     stocks::registerBuiltInResources();
     // Where the window system shows the full rectangle of a shaped window, only what the
@@ -104,7 +104,10 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     setFixedSize(clientWidth + 2 * left, clientHeight + top + left);
     move(187, 101);
     createControls();
-    listBoxMirror_ = std::make_unique<stocks::ListBoxMirror>(values_->pageList(), ListBox1);
+    values_ = std::make_unique<stocks::Form1RunValues>(
+        stocks::Form1Controls{this, Image1, oldref, look, Brok, ref, UpDown1});
+    pageModel_ = std::make_unique<stocks::PageListModel>(values_->pageList());
+    ListBox1->setModel(pageModel_.get());
     bindEvents();
     FormCreate();
 }
@@ -189,6 +192,30 @@ void TForm1::createControls()
     UpDown1->setPosition(10);
     UpDown1->setToolTip(QStringLiteral("Change Refresh Rate"));
 
+    // What assistive tools say: a name for each control, and its hint as the description.
+    const std::pair<QWidget*, const char*> spokenNames[] = {
+        {Image1, "Skin picture"},
+        {urllabel, "Maker's web site"},
+        {oldref, "Refresh minutes in the page"},
+        {look, "Look now"},
+        {Label1, "Grab handle"},
+        {xout, "Close"},
+        {Dat, "Data list"},
+        {Brok, "Link to my broker"},
+        {Label2, "Pick a skin"},
+        {Stock, "Stock symbol"},
+        {price, "Price"},
+        {ListBox1, "Page lines"},
+        {rem, "Remove stock"},
+        {add, "Add stock"},
+        {ref, "Refresh minutes"},
+        {UpDown1, "Change refresh rate"},
+    };
+    for (const auto& [control, name] : spokenNames) {
+        control->setAccessibleName(QString::fromLatin1(name));
+        control->setAccessibleDescription(control->toolTip());
+    }
+
     setTabOrder(Stock, price);
     setTabOrder(price, add);
     setTabOrder(add, rem);
@@ -200,6 +227,8 @@ void TForm1::bindEvents()
 {
     connect(add, &QPushButton::clicked, this, &TForm1::addClick);
     connect(rem, &QPushButton::clicked, this, &TForm1::remClick);
+    stocks::pressOnReturn(add);
+    stocks::pressOnReturn(rem);
     connect(UpDown1, &stocks::UpDown::changing, this, &TForm1::UpDown1Changing);
     connect(look, &ClickLabel::clicked, this, &TForm1::lookClick);
     connect(urllabel, &ClickLabel::clicked, this, &TForm1::urllabelClick);
@@ -307,26 +336,32 @@ void TForm1::lookClick()
 
 void TForm1::urllabelClick()
 {
-    stocks::platform::shellOpen(urllabel->text());
+    stocks::runHandler([this] { stocks::platform::shellOpen(urllabel->text()); });
 }
 
 void TForm1::DatClick()
 {
-    if (Form2)
-        Form2->showPageList(values_->pageList());
+    stocks::runHandler([this] {
+        if (Form2)
+            Form2->showPageList(*pageModel_);
+    });
 }
 
 void TForm1::xoutClick()
 {
-    if (close())
-        QCoreApplication::quit();
+    stocks::runHandler([this] {
+        if (close())
+            QCoreApplication::quit();
+    });
 }
 
 void TForm1::Label1MouseDown(Qt::MouseButton Button)
 {
-    if (Button == Qt::LeftButton)
-        stocks::runWindowMoveLoop(*this);
-    stocks::platform::setDragFullWindows(true);
+    stocks::runHandler([this, Button] {
+        if (Button == Qt::LeftButton)
+            stocks::runWindowMoveLoop(*this);
+        stocks::platform::setDragFullWindows(true);
+    });
 }
 
 void TForm1::Label2DblClick()

@@ -8,13 +8,13 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace stocks {
 class ClickLabel;
 class Form1RunValues;
-class ListBoxMirror;
+class PageListModel;
 class UpDown;
 } // namespace stocks
 
@@ -39,7 +39,7 @@ public:
     stocks::ClickLabel* Label2;
     QLineEdit* Stock;
     QLineEdit* price;
-    QListWidget* ListBox1;
+    QListView* ListBox1;
     QPushButton* rem;
     QPushButton* add;
     QLineEdit* ref;
@@ -68,7 +68,6 @@ private:
 
     stocks::ProgramFiles files_;
     std::unique_ptr<stocks::Form1RunValues> values_;
-    std::unique_ptr<stocks::ListBoxMirror> listBoxMirror_;
+    // Declared after the run values, which hold the page list it shows, so it goes first.
+    std::unique_ptr<stocks::PageListModel> pageModel_;
 };
-
-extern TForm1* Form1;

@@ -9,16 +9,16 @@ void UnseenListBox::doItemsLayout()
         return;
     }
     layoutPending_ = false;
-    QListWidget::doItemsLayout();
+    QListView::doItemsLayout();
 }
 
 void UnseenListBox::focusInEvent(QFocusEvent* event)
 {
     if (layoutPending_) {
         layoutPending_ = false;
-        QListWidget::doItemsLayout();
+        QListView::doItemsLayout();
     }
-    QListWidget::focusInEvent(event);
+    QListView::focusInEvent(event);
 }
 
 } // namespace stocks

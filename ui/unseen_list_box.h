@@ -1,15 +1,15 @@
 #pragma once
 
-#include <QListWidget>
+#include <QListView>
 
 namespace stocks {
 
 /// @brief A list box that lies out of sight: it lays its rows out only when it takes the
 /// focus, so a long page list costs nothing to lay out again after every edit.
-class UnseenListBox : public QListWidget {
+class UnseenListBox : public QListView {
     Q_OBJECT
 public:
-    using QListWidget::QListWidget;
+    using QListView::QListView;
 
     void doItemsLayout() override;
 

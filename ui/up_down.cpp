@@ -16,7 +16,9 @@ UpDown::UpDown(QLineEdit* buddy, QWidget* parent)
         arrow->setFocusPolicy(Qt::NoFocus);
     }
     up_->setArrowType(Qt::UpArrow);
+    up_->setAccessibleName(QStringLiteral("Up"));
     down_->setArrowType(Qt::DownArrow);
+    down_->setAccessibleName(QStringLiteral("Down"));
     connect(up_, &QToolButton::clicked, this, [this] { step(1); });
     connect(down_, &QToolButton::clicked, this, [this] { step(-1); });
     setFocusPolicy(Qt::NoFocus);

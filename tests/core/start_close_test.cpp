@@ -1,6 +1,5 @@
 #include "core/start_close.h"
 
-#include "core/integer_text.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
 #include "core/page_lines.h"
@@ -89,26 +88,6 @@ private:
     bool broker_ = false, look_ = true, unreadable_ = false;
 };
 
-// What the add command does with the symbol and price fields.
-void addClick(RunValues& values, const std::string& symbol, const std::string& note)
-{
-    addStock(values.pageList(), symbol, note);
-    savePage(values);
-    placeClosingLines(values.pageList());
-}
-
-// One step up of the refresh spinner: the page keeps the minutes shown before the step.
-void spinnerStepUp(RunValues& values)
-{
-    const std::string position = std::to_string(values.spinnerPosition());
-    values.setOldrefCaption(position);
-    setRefreshLine(values.pageList(), 60LL * toInteger(values.refText()));
-    values.setOldrefCaption(position);
-    savePage(values);
-    values.setSpinnerPosition(values.spinnerPosition() + 1);
-    values.setRefText(std::to_string(values.spinnerPosition()));
-}
-
 const std::string ibm = lines::stock("IBM", "95");
 
 class StartCloseTest : public testing::Test {
@@ -159,45 +138,6 @@ TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
     EXPECT_EQ(bytesOf(files.settingsFile),
               "[html]\r\nfile=" + page().string() +
                   "\r\nrefrate=10\r\n[form]\r\ntop=100\r\nleft=100\r\n");
-}
-
-TEST_F(StartCloseTest, AnAddedStockSurvivesCloseAndRestart)
-{
-    MemoryRunValues values;
-    start(values);
-    addClick(values, "IBM", "95");
-    EXPECT_TRUE(values.lookVisible());
-    const Lines sixLines{lines::title(), ibm, lines::nasdaq(), lines::dow(), lines::generator(),
-                         lines::footer()};
-    EXPECT_EQ(bytesOf(page()), pageBytes(sixLines));
-
-    ASSERT_TRUE(close(values));
-    const Lines nineLines = closedPage({ibm, lines::generator()}, 10);
-    EXPECT_EQ(bytesOf(page()), pageBytes(nineLines));
-    EXPECT_EQ(bytesOf(backup()), pageBytes(sixLines));
-
-    MemoryRunValues restarted;
-    start(restarted);
-    EXPECT_EQ(restarted.pageList().lines(), plusEmptyLine(nineLines));
-    EXPECT_TRUE(restarted.lookVisible());
-    EXPECT_TRUE(reports.empty());
-}
-
-TEST_F(StartCloseTest, RefreshStepsSaveThePreviousPeriodAndTheCloseTheCurrentOne)
-{
-    writeBytes(page(), pageBytes(closedPage({ibm}, 10)));
-    MemoryRunValues values;
-    start(values);
-    spinnerStepUp(values);
-    spinnerStepUp(values);
-    EXPECT_EQ(values.oldrefCaption(), "11");
-    EXPECT_EQ(values.refText(), "12");
-    EXPECT_EQ(bytesOf(page()), pageBytes(plusEmptyLine(closedPage({ibm}, 11))));
-
-    ASSERT_TRUE(close(values));
-    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({ibm}, 12)));
-    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "12");
-    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)

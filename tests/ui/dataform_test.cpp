@@ -1,18 +1,14 @@
 #include "ui/dataform.h"
 
-#include "tests/support/fake_prompts.h"
-#include "tests/support/page_bytes.h"
 #include "tests/support/qt_printers.h"
-#include "tests/support/temp_folder.h"
-#include "ui/stokfile1.h"
-#include "ui/text_codec.h"
+#include "tests/ui/form1_fixture.h"
 #include "ui/up_down.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
@@ -27,14 +23,6 @@
 
 namespace stocks {
 namespace {
-
-std::vector<std::string> itemsOf(const QListWidget& list)
-{
-    std::vector<std::string> items;
-    for (int row = 0; row < list.count(); ++row)
-        items.push_back(fromQt(list.item(row)->text()));
-    return items;
-}
 
 class DataFormTest : public ::testing::Test {
 protected:
@@ -74,13 +62,13 @@ protected:
 
     void clickRow(int row)
     {
-        QListWidget& list = *form2_->ListBox1;
+        QListView& list = *form2_->ListBox1;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
-                          list.visualItemRect(list.item(row)).center());
+                          list.visualRect(list.model()->index(row, 0)).center());
     }
 
-    std::vector<std::string> pageLines() const { return itemsOf(*form1_->ListBox1); }
-    std::vector<std::string> dataLines() const { return itemsOf(*form2_->ListBox1); }
+    std::vector<std::string> pageLines() const { return rowsOf(*form1_->ListBox1); }
+    std::vector<std::string> dataLines() const { return rowsOf(*form2_->ListBox1); }
 
     FakePrompts prompts_;
     ProgramFiles files_;
@@ -105,12 +93,11 @@ TEST_F(DataFormTest, WindowIsAPlainHiddenListThatFillsItsClientArea)
     EXPECT_EQ(form.size(), QSize(650, 241));
     EXPECT_EQ(form.font().pixelSize(), 11);
 
-    QListWidget& list = *form.ListBox1;
+    QListView& list = *form.ListBox1;
     EXPECT_EQ(list.font().families().value(0), QStringLiteral("Verdana"));
     EXPECT_EQ(list.font().pixelSize(), 11);
     EXPECT_FALSE(list.font().bold());
     EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
-    EXPECT_FALSE(list.isSortingEnabled());
     EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(list.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
@@ -141,7 +128,7 @@ TEST_F(DataFormTest, EveryOpeningShowsAFreshCopyOfThePageList)
     form1_->DatClick();
     EXPECT_TRUE(form2_->isVisible());
     EXPECT_EQ(dataLines(), pageLines());
-    EXPECT_EQ(form2_->ListBox1->currentRow(), -1);
+    EXPECT_EQ(form2_->ListBox1->currentIndex().row(), -1);
 }
 
 TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
@@ -168,8 +155,8 @@ TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
     EXPECT_EQ(dataLines(), expected);
     // The line that moved up under the mouse is not left looking chosen.
     QCoreApplication::processEvents();
-    EXPECT_EQ(form2_->ListBox1->currentRow(), -1);
-    EXPECT_TRUE(form2_->ListBox1->selectedItems().isEmpty());
+    EXPECT_EQ(form2_->ListBox1->currentIndex().row(), -1);
+    EXPECT_TRUE(form2_->ListBox1->selectionModel()->selectedIndexes().isEmpty());
 
     // A fixed line goes just as well.
     clickRow(0);
@@ -192,7 +179,7 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
 
     clickRow(2);
     EXPECT_EQ(prompts_.confirmAsked, 1);
-    EXPECT_EQ(form2_->ListBox1->currentRow(), 2);
+    EXPECT_EQ(form2_->ListBox1->currentIndex().row(), 2);
     EXPECT_EQ(pageLines(), before);
     EXPECT_EQ(dataLines(), before);
 
@@ -201,16 +188,16 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
     EXPECT_EQ(prompts_.confirmAsked, 3);
-    EXPECT_EQ(form2_->ListBox1->currentRow(), 4);
+    EXPECT_EQ(form2_->ListBox1->currentIndex().row(), 4);
     EXPECT_EQ(pageLines(), before);
 
     // A click that leaves no line selected asks too, and on Yes deletes nothing.
     prompts_.confirmAnswer = true;
-    QListWidget& list = *form2_->ListBox1;
+    QListView& list = *form2_->ListBox1;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      list.visualItemRect(list.item(4)).center());
+                      list.visualRect(list.model()->index(4, 0)).center());
     EXPECT_EQ(prompts_.confirmAsked, 4);
-    EXPECT_TRUE(list.selectedItems().isEmpty());
+    EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
     EXPECT_EQ(pageLines(), before);
     EXPECT_EQ(dataLines(), before);
 }

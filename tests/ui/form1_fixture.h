@@ -11,7 +11,7 @@
 #include "ui/text_codec.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QStringList>
 #include <QTest>
 
@@ -23,6 +23,16 @@
 #include <vector>
 
 namespace stocks {
+
+/// The rows a list shows, as the page's bytes.
+inline Lines rowsOf(const QAbstractItemView& list)
+{
+    Lines result;
+    const QAbstractItemModel* model = list.model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        result.push_back(fromQt(model->index(row, 0).data().toString()));
+    return result;
+}
 
 /// A main window over a fresh folder with stocks.INI and MorvaneStocks.html beside a
 /// "stocks" executable; dialogs and the shell are answered by the test.
@@ -71,13 +81,7 @@ protected:
         return Settings(files.settingsFile).readString(section, key, "<none>");
     }
 
-    Lines items() const
-    {
-        Lines result;
-        for (int row = 0; row < form->ListBox1->count(); ++row)
-            result.push_back(fromQt(form->ListBox1->item(row)->text()));
-        return result;
-    }
+    Lines items() const { return rowsOf(*form->ListBox1); }
 
     /// Replaces a field's text by typing, as the user would.
     static void type(QLineEdit* field, const QString& text)

@@ -78,11 +78,21 @@ TEST(DialogPrompts, ErrorBoxShowsTheTextEndingInADotUnderTheProgramTitle)
     showError(StockError("Cannot create file %s", "/no/such/page.html"));
 
     // A text that already ends in "." or a character sorting before it gets nothing added.
+    for (const char* kept : {"Stream write error (disk full)", "Done."}) {
+        whenShown<QMessageBox>([kept](QMessageBox& box) {
+            EXPECT_EQ(box.text(), kept);
+            box.button(QMessageBox::Ok)->click();
+        });
+        runHandler([kept] { throw std::runtime_error(kept); });
+    }
+
+    // A name that looks like markup shows as it is, not as a heading.
     whenShown<QMessageBox>([](QMessageBox& box) {
-        EXPECT_EQ(box.text(), "Stream write error (disk full)");
+        EXPECT_EQ(box.text(), "Cannot open file /skins/<h1>big</h1>.bmp.");
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
         box.button(QMessageBox::Ok)->click();
     });
-    runHandler([] { throw std::runtime_error("Stream write error (disk full)"); });
+    showError(StockError("Cannot open file %s", "/skins/<h1>big</h1>.bmp"));
 }
 
 TEST(DialogPrompts, DeletionIsConfirmedOnlyByYes)

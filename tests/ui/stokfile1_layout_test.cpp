@@ -1,10 +1,14 @@
+#include "tests/support/qt_printers.h"
 #include "tests/ui/form1_fixture.h"
 
 #include "ui/click_label.h"
+#include "ui/dataform.h"
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QPushButton>
+#include <QToolButton>
 
 namespace stocks {
 namespace {
@@ -98,6 +102,30 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemWithTheirTextsHintsAndFonts)
     EXPECT_EQ(w.Label1->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(w.look->cursor().shape(), Qt::BusyCursor);
     EXPECT_EQ(w.urllabel->cursor().shape(), Qt::BusyCursor);
+}
+
+TEST_F(Form1Test, AssistiveToolsHearANameForEveryControlAndItsHint)
+{
+    TForm1& w = start();
+    TForm2 dataList;
+    QList<QWidget*> controls = w.clientArea->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (auto* arrow : w.UpDown1->findChildren<QToolButton*>())
+        controls.append(arrow);
+    controls.append(dataList.ListBox1);
+    const auto spoken = [](QWidget* control, QAccessible::Text text) {
+        const QAccessibleInterface* tool = QAccessible::queryAccessibleInterface(control);
+        return tool ? tool->text(text) : QStringLiteral("<no interface>");
+    };
+    for (QWidget* control : controls) {
+        SCOPED_TRACE(control->objectName().toStdString());
+        const QString name = spoken(control, QAccessible::Name);
+        EXPECT_GT(name.size(), 1) << name.toStdString();
+        EXPECT_EQ(spoken(control, QAccessible::Description), control->toolTip());
+    }
+    EXPECT_EQ(spoken(w.xout, QAccessible::Name), "Close");
+    EXPECT_EQ(spoken(w.Brok, QAccessible::Name), "Link to my broker");
+    EXPECT_EQ(spoken(w.Dat, QAccessible::Name), "Data list");
+    EXPECT_EQ(spoken(w.add, QAccessible::Description), "Add Stock and Price");
 }
 
 TEST_F(Form1Test, ControlsOnTopTakeTheMouseFromTheLabelsBeneath)

@@ -1,5 +1,6 @@
 #include "ui/unseen_list_box.h"
 
+#include <QStringListModel>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -9,26 +10,31 @@ namespace {
 
 TEST(UnseenListBox, RowsFilledOutOfFocusAreLaidOutAndReachableOnceItTakesTheFocus)
 {
+    QStringListModel rows;
     UnseenListBox list;
+    list.setModel(&rows);
     list.resize(200, 60);
     list.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    for (int row = 0; row < 500; ++row)
-        list.addItem(QString::number(row));
-    list.insertItem(0, QStringLiteral("first"));
+    for (int row = 0; row < 500; ++row) {
+        rows.insertRows(row, 1);
+        rows.setData(rows.index(row), QString::number(row));
+    }
+    rows.insertRows(0, 1);
+    rows.setData(rows.index(0), QStringLiteral("first"));
     QCoreApplication::processEvents();
 
     list.activateWindow();
     list.setFocus();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&list));
     ASSERT_TRUE(list.hasFocus());
-    list.setCurrentRow(0);
+    list.setCurrentIndex(rows.index(0));
     QTest::keyClick(&list, Qt::Key_End);
-    EXPECT_EQ(list.currentRow(), 500);
-    EXPECT_EQ(list.currentItem()->text(), "499");
-    EXPECT_TRUE(list.viewport()->rect().intersects(list.visualItemRect(list.currentItem())));
+    EXPECT_EQ(list.currentIndex().row(), 500);
+    EXPECT_EQ(list.currentIndex().data().toString(), "499");
+    EXPECT_TRUE(list.viewport()->rect().intersects(list.visualRect(list.currentIndex())));
     QTest::keyClick(&list, Qt::Key_Home);
-    EXPECT_EQ(list.currentItem()->text(), "first");
+    EXPECT_EQ(list.currentIndex().data().toString(), "first");
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "ui/stokfile1.h"
 
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRegion>
 #include <QWidget>

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Start and close on a page of a million stock lines (about 55 MB), against the same on a
+# page with none. Each run starts the program on a fresh copy of the page, shows the main
+# window and closes it through its close sequence, which saves the whole page again.
+# Goals: the big page's peak memory above the empty page's at most twice the file's size,
+# and its start and close within 2 seconds.
+# Usage: big_page.sh BUILD_DIR [RUNS]
+set -euo pipefail
+
+build=${1:?usage: big_page.sh BUILD_DIR [RUNS]}
+runs=${2:-5}
+lines=1000000
+driver=$build/bench/startup_driver
+writer=$build/bench/big_page_writer
+for program in "$driver" "$writer"; do
+    [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
+done
+[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR=$work/runtime
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+"$writer" "$work/empty.html" stocks 0
+"$writer" "$work/big.html" stocks "$lines"
+file_bytes=$(stat -c %s "$work/big.html")
+
+# Prints "milliseconds peak_rss_kib" for one start and close on a copy of the given page.
+measure() {
+    local folder start end
+    folder=$(mktemp -d "$work/run.XXXXXX")
+    cp "$1" "$folder/MorvaneStocks.html"
+    start=$EPOCHREALTIME
+    /usr/bin/time -o "$work/rusage" -f "%M" "$driver" "$folder" >/dev/null 2>"$work/stderr" || {
+        echo "failed: $driver on $1 (exit $?)" >&2
+        cat "$work/stderr" >&2
+        exit 1
+    }
+    end=$EPOCHREALTIME
+    rm -rf "$folder"
+    awk -v s="$start" -v e="$end" -v rss="$(tail -n 1 "$work/rusage")" \
+        'BEGIN { printf "%.2f %d\n", (e - s) * 1000, rss }'
+}
+
+# One unmeasured run each fills the file cache.
+measure "$work/empty.html" >/dev/null
+measure "$work/big.html" >/dev/null
+
+: >"$work/empty"
+: >"$work/big"
+for ((i = 0; i < runs; i++)); do
+    measure "$work/empty.html" >>"$work/empty"
+    measure "$work/big.html" >>"$work/big"
+done
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+awk -v runs="$runs" -v lines="$lines" -v bytes="$file_bytes" \
+    -v ems="$(cut -d' ' -f1 "$work/empty" | median)" -v ekib="$(cut -d' ' -f2 "$work/empty" | median)" \
+    -v bms="$(cut -d' ' -f1 "$work/big" | median)" -v bkib="$(cut -d' ' -f2 "$work/big" | median)" 'BEGIN {
+    printf "%d runs each, medians (QT_QPA_PLATFORM=offscreen)\n", runs
+    printf "%-28s %10s %12s\n", "", "wall ms", "peak RSS KiB"
+    printf "%-28s %10.2f %12d\n", "empty page start+close", ems, ekib
+    printf "%-28s %10.2f %12d\n", sprintf("%d-line page start+close", lines), bms, bkib
+    above = (bkib - ekib) * 1024 / bytes
+    printf "page file %.1f MB; memory above the empty page %.2f x the file (%s, goal <= 2)\n",
+        bytes / 1e6, above, above <= 2 ? "met" : "MISSED"
+    printf "start+close %.2f s (%s, goal <= 2 s)\n", bms / 1000, bms <= 2000 ? "met" : "MISSED"
+}'
