@@ -1,13 +1,9 @@
 #include "first_expose.h"
 #include "platform/display_choice.h"
-#include "ui/built_in_resources.h"
-#include "ui/dataform.h"
-#include "ui/one_copy_per_page.h"
-#include "ui/session_end.h"
+#include "ui/program_run.h"
 #include "ui/stokfile1.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <cstdio>
 #include <filesystem>
@@ -24,20 +20,13 @@ int main(int argc, char** argv)
     stocks::platform::ApplicationArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));
-    const stocks::ProgramFiles files = stocks::programFilesFor(folder / "stocks");
-    stocks::OneCopyPerPage oneCopy(files);
-    if (oneCopy.anotherCopyRuns())
-        return 5;
-    stocks::registerBuiltInResources();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/program_icon.ico")));
-    TForm1 form1(files);
-    TForm2 form2;
-    Form2 = &form2;
-    oneCopy.bringToFrontOnRequest(form1);
-    const stocks::SessionEnd sessionEnd(form1);
-    const stocks::bench::FirstExpose closeWhenShown(form1, [&form1] { form1.close(); });
-    form1.show();
-    const int result = QApplication::exec();
+    const int result =
+        stocks::runProgram(stocks::programFilesFor(folder / "stocks"), [](TForm1& form1) {
+            // A child of the window, so that it goes with the window.
+            auto* closeWhenShown =
+                new stocks::bench::FirstExpose(form1, [&form1] { form1.close(); });
+            closeWhenShown->setParent(&form1);
+        });
     // Only a close sequence that ran to its end leaves the page file behind.
     if (result == 0 && !std::filesystem::exists(folder / "MorvaneStocks.html")) {
         std::fputs("startup_driver: the close sequence wrote no page file\n", stderr);
