@@ -167,7 +167,7 @@ TEST_F(Form1Test, SpinnerStepsSaveThePeriodShownBeforeEachStep)
     QTest::mouseClick(arrow(again.UpDown1, Qt::DownArrow), Qt::LeftButton);
     EXPECT_EQ(again.ref->text(), "11");
     EXPECT_EQ(again.oldref->text(), "12");
-    EXPECT_EQ(savedLines().at(1), lines::refresh(720));
+    EXPECT_EQ(bytesOf(page()), pageBytes(plusEmptyLine(closed)));
 }
 
 TEST_F(Form1Test, BrokerLinkIsAddedOnceAndOnlyOnOk)
@@ -228,9 +228,9 @@ TEST_F(Form1Test, XRunsTheCloseSequenceAndWritesThePageAndSettings)
 {
     writeSettings("[form]\r\ntop=40\r\nleft=30\r\n");
     TForm1& window = start();
-    EXPECT_EQ(window.pos(), QPoint(30, 40));
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.pos(), QPoint(30, 40)) << "placed where it was left, not by the toolkit";
     window.move(70, 60);
 
     QTest::mouseClick(window.xout, Qt::LeftButton);
