@@ -1,6 +1,7 @@
 #include "core/page_document.h"
 #include "core/page_lines.h"
 #include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
 
 #include <gtest/gtest.h>
@@ -95,12 +96,8 @@ TEST(PageDocument, RebuildStopsAtABadMinutesTextAfterItsDeletions)
     PageList page = pageOf(readBackPage({ibm, lines::refresh(660)}));
     EXPECT_THROW(rebuildForSaving(page, "1l", "12"), StockError);
     EXPECT_EQ(page.lines(), (Lines{lines::refresh(600), ibm, lines::refresh(660)}));
-    try {
-        rebuildForSaving(page, "10", "x");
-        FAIL();
-    } catch (const StockError& error) {
-        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
-    }
+    EXPECT_EQ(errorOf([&] { rebuildForSaving(page, "10", "x"); }),
+              "'x' is not a valid integer value");
     EXPECT_EQ(page.lines(), (Lines{ibm, lines::refresh(660)}));
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/file_io.h"
 #include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 
@@ -40,16 +41,6 @@ protected:
 
     TempFolder folder;
 };
-
-template <typename Action> std::string errorOf(Action action)
-{
-    try {
-        action();
-    } catch (const StockError& error) {
-        return error.what();
-    }
-    return "no error";
-}
 
 TEST_F(PageFileTest, SaveWritesCrLfLinesAndReadsBackWithTrailingEmptyLine)
 {

@@ -1,6 +1,7 @@
 #include "core/settings.h"
 
 #include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 
@@ -99,12 +100,8 @@ TEST_F(SettingsTest, SeveralKeysLandTogetherOrNotAtAll)
 TEST_F(SettingsTest, RefusedWriteNamesTheFileAndChangesNothing)
 {
     const auto expectRefused = [](Settings settings) {
-        try {
-            settings.writeString("form", "skin", "a.bmp");
-            ADD_FAILURE() << "write to " << settings.fileName() << " succeeded";
-        } catch (const StockError& error) {
-            EXPECT_EQ(error.what(), "Unable to write to " + settings.fileName().string());
-        }
+        EXPECT_EQ(errorOf([&] { settings.writeString("form", "skin", "a.bmp"); }),
+                  "Unable to write to " + settings.fileName().string());
         EXPECT_EQ(settings.readString("form", "skin", "0"), "0");
     };
     std::ofstream(folder_.path() / "plain") << "x";

@@ -5,6 +5,7 @@
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 
@@ -228,12 +229,7 @@ TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_EQ(values.spinnerPosition(), 10);
 
     addStock(values.pageList(), "IBM", "95");
-    try {
-        savePage(values);
-        ADD_FAILURE() << "savePage wrote over an unreadable page file";
-    } catch (const StockError& error) {
-        EXPECT_EQ(error.what(), refused);
-    }
+    EXPECT_EQ(errorOf([&] { savePage(values); }), refused);
     EXPECT_EQ(values.pageList().lines(), Lines{ibm});
 
     EXPECT_TRUE(close(values));
@@ -255,12 +251,7 @@ TEST_F(StartCloseTest, AReadOnlyPageIsReadButNeverOverwritten)
     EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 10)));
 
     addStock(values.pageList(), "MSFT", "12");
-    try {
-        savePage(values);
-        ADD_FAILURE() << "savePage wrote over a read-only page file";
-    } catch (const StockError& error) {
-        EXPECT_EQ(error.what(), refused);
-    }
+    EXPECT_EQ(errorOf([&] { savePage(values); }), refused);
     // The close reports it and ends rather than trapping the user.
     EXPECT_TRUE(close(values));
     EXPECT_EQ(reports, Lines{refused});

@@ -1,5 +1,5 @@
-#include "core/stock_error.h"
 #include "skin/picture_kind.h"
+#include "tests/support/error_of.h"
 
 #include <gtest/gtest.h>
 
@@ -10,12 +10,7 @@ namespace {
 
 std::string unknownExtensionMessage(const std::string& fileName)
 {
-    try {
-        pictureKindFor(fileName);
-    } catch (const StockError& error) {
-        return error.what();
-    }
-    return "no error";
+    return errorOf([&] { pictureKindFor(fileName); });
 }
 
 TEST(PictureKind, ExtensionIsTheTextAfterTheLastDotOfTheFileName)

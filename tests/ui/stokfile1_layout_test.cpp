@@ -208,8 +208,6 @@ TEST_F(Form1Test, SpinnerStepsOnlyWithinItsRangeAndAsksBeforeEachStep)
 
     const std::vector<std::pair<int, QString>> expected = {{99, "99"}, {2, "2"}};
     EXPECT_EQ(seenWhileChanging, expected);
-    EXPECT_EQ(w.oldref->text(), "2");
-    EXPECT_NE(bytesOf(page()).find(lines::refresh(120)), std::string::npos);
 }
 
 } // namespace
