@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -88,6 +89,17 @@ TEST(SkinBitmap, IsAnUncompressedFourBitBottomUpBitmapOfTheSignInsideTheOutlineO
     EXPECT_EQ(u32(bmp, 30), 0u); // BI_RGB
     EXPECT_EQ(u32(bmp, 34), 72u * 203);
     const auto pixel = [&](int x, int y) { return colourAt(bmp, 14, u32(bmp, 10), 203, x, y); };
+
+    std::string palette;
+    for (std::size_t entry = 14 + u32(bmp, 14); entry < u32(bmp, 10); entry += 4) {
+        char rgb[8];
+        std::snprintf(rgb, sizeof rgb, "%02x%02x%02x ", byteAt(bmp, entry + 2),
+                      byteAt(bmp, entry + 1), byteAt(bmp, entry));
+        palette += rgb;
+    }
+    EXPECT_EQ(palette, "000000 0000aa 00aa00 00aaaa aa0000 aa00aa aa5500 aaaaaa "
+                       "555555 5555ff 55ff55 55ffff ff5555 ff55ff ffff55 ffffff ")
+        << "the standard 16-colour VGA palette";
 
     std::map<Rgb, int> counts;
     for (int y = 0; y < 203; ++y) {
