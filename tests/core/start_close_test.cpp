@@ -260,7 +260,7 @@ TEST_F(StartCloseTest, AReadOnlyPageIsReadButNeverOverwritten)
     EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
 }
 
-TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntouched)
+TEST_F(StartCloseTest, AFailedRebuildKeepsTheWindowOpenAndTheSettingsUntouched)
 {
     const auto savedBytes = pageBytes(closedPage({ibm}, 10));
     const std::string settingsBytes = "[html]\r\nrefrate=10\r\n";
@@ -285,18 +285,6 @@ TEST_F(StartCloseTest, AFailedRebuildOrSaveKeepsTheWindowOpenAndTheSettingsUntou
         EXPECT_FALSE(fs::exists(backup()));
         EXPECT_EQ(bytesOf(files.settingsFile), settingsBytes);
     }
-
-    const auto unreachable = folder / "no-such-folder" / "watch.html";
-    const std::string settingsWithFile = "[html]\r\nfile=" + unreachable.string() + "\r\n";
-    writeBytes(files.settingsFile, settingsWithFile);
-    reports.clear();
-    MemoryRunValues values;
-    start(values);
-    EXPECT_EQ(values.pageList().lines(), seededPage());
-    EXPECT_FALSE(close(values));
-    EXPECT_EQ(reports, Lines{"Cannot create file " + unreachable.string()});
-    EXPECT_FALSE(values.lookVisible());
-    EXPECT_EQ(bytesOf(files.settingsFile), settingsWithFile);
 }
 
 TEST_F(StartCloseTest, ASettingsFileThatCannotBeWrittenDoesNotBlockTheClose)

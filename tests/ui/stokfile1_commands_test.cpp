@@ -287,11 +287,13 @@ TEST_F(Form1Test, FailedSaveShowsCannotCreateFileAndStopsTheCommand)
     EXPECT_EQ(items()[1], lines::stock("IBM", "95"));
     EXPECT_EQ(window.price->text(), "");
     EXPECT_EQ(window.focusWidget(), window.price);
+    EXPECT_TRUE(window.look->isHidden());
 
     // The close cannot save either: the window stays open and the settings stay as they were.
     EXPECT_FALSE(window.close());
     EXPECT_EQ(prompts.errors, QStringList({message, message}));
     EXPECT_EQ(bytesOf(files.settingsFile), settingsBefore);
+    EXPECT_TRUE(window.look->isHidden());
 }
 
 TEST_F(Form1Test, TextThePageCannotHoldIsRefusedAndChangesNothing)
