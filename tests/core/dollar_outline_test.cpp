@@ -32,24 +32,15 @@ bool segmentsMeet(OutlinePoint a, OutlinePoint b, OutlinePoint c, OutlinePoint d
            (cda == 0 && between(c, d, a)) || (cdb == 0 && between(c, d, b));
 }
 
-TEST(DollarOutline, WalksTheTableFromTheLowerHookBackToItsStart)
+// The vertices themselves are pinned by the committed skin bitmap: the resource generator
+// paints it from this table, so a moved vertex that keeps the area changes the bitmap.
+TEST(DollarOutline, IsAClosedSimpleClockwisePolygonOfTheStatedSpanAndArea)
 {
     const auto& outline = dollarOutline();
-    EXPECT_EQ(outline.front().x, 3);
-    EXPECT_EQ(outline.front().y, 135);
-    EXPECT_EQ(outline.back().x, 3);
-    EXPECT_EQ(outline.back().y, 135);
-
-    // Where the stretches of the walk begin and end: index, x, y.
-    const int landmarks[][3] = {{7, 6, 126},     {15, 34, 121},  {24, 53, 130},  {25, 53, 111},
-                                {70, 8, 73},     {71, 8, 59},    {112, 53, 15},  {113, 53, 2},
-                                {115, 83, 2},    {146, 128, 57}, {172, 83, 67},  {173, 83, 78},
-                                {215, 134, 135}, {264, 83, 183}, {269, 53, 181}, {313, 2, 147}};
-    for (const auto& [index, x, y] : landmarks) {
-        EXPECT_EQ(outline[index].x, x) << "vertex " << index;
-        EXPECT_EQ(outline[index].y, y) << "vertex " << index;
+    for (const OutlinePoint end : {outline.front(), outline.back()}) {
+        EXPECT_EQ(end.x, 3);
+        EXPECT_EQ(end.y, 135);
     }
-
     int minX = 1000, maxX = -1000, minY = 1000, maxY = -1000;
     for (const OutlinePoint p : outline) {
         minX = std::min(minX, p.x), maxX = std::max(maxX, p.x);
@@ -59,11 +50,7 @@ TEST(DollarOutline, WalksTheTableFromTheLowerHookBackToItsStart)
     EXPECT_EQ(maxX, 134);
     EXPECT_EQ(minY, 2);
     EXPECT_EQ(maxY, 201);
-}
 
-TEST(DollarOutline, IsASimpleClockwisePolygonOfTheStatedArea)
-{
-    const auto& outline = dollarOutline();
     const std::size_t edges = outline.size() - 1;
     std::int64_t twiceArea = 0;
     for (std::size_t i = 0; i < edges; ++i)

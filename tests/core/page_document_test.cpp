@@ -1,6 +1,7 @@
 #include "core/page_document.h"
 #include "core/page_lines.h"
 #include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
 
 #include <gtest/gtest.h>
@@ -16,16 +17,10 @@ PageList pageOf(Lines lines)
     return page;
 }
 
-// The page as the close sequence writes it, then read back with its trailing empty line.
-Lines savedPage(const Lines& userLines, long long seconds = 600, bool readBack = true)
+// The page a file saved by a close reads back as.
+Lines readBackPage(const Lines& userLines, int minutes = 10)
 {
-    Lines page{lines::title(), lines::refresh(seconds)};
-    page.insert(page.end(), userLines.begin(), userLines.end());
-    page.insert(page.end(),
-                {lines::news(), lines::nasdaq(), lines::dow(), lines::site(), lines::footer()});
-    if (readBack)
-        page.emplace_back();
-    return page;
+    return plusEmptyLine(closedPage(userLines, minutes));
 }
 
 } // namespace
@@ -38,11 +33,11 @@ TEST(PageDocument, AddStockInsertsFourFromTheEndAndReplacesItsTwin)
     addStock(page, "IBM", "95");
     EXPECT_EQ(page.at(1), lines::stock("IBM", "95"));
 
-    page = pageOf(savedPage({}));
+    page = pageOf(readBackPage({}));
     addStock(page, "IBM", "95");
     addStock(page, "MSFT", "12.5");
     addStock(page, "ibm", "95");
-    Lines expected = savedPage({});
+    Lines expected = readBackPage({});
     expected.insert(expected.begin() + 4,
                     {lines::stock("MSFT", "12.5"), lines::stock("ibm", "95")});
     EXPECT_EQ(page.lines(), expected);
@@ -51,13 +46,13 @@ TEST(PageDocument, AddStockInsertsFourFromTheEndAndReplacesItsTwin)
 TEST(PageDocument, RemoveStockNeedsTheSameNoteInAnyCase)
 {
     const auto msft = lines::stock("MSFT", "12.5");
-    PageList page = pageOf(savedPage({msft, lines::stock("\xC9LAN", ""), msft}));
+    PageList page = pageOf(readBackPage({msft, lines::stock("\xC9LAN", ""), msft}));
     removeStock(page, "MSFT", "");
     removeStock(page, "\xC9LAN\xD7", "");
     EXPECT_EQ(page.count(), 11u);
     removeStock(page, "msft", "12.5");
     removeStock(page, "\xE9lan", "");
-    EXPECT_EQ(page.lines(), savedPage({msft}));
+    EXPECT_EQ(page.lines(), readBackPage({msft}));
 
     page = pageOf({lines::stock("A\xD7", "")});
     removeStock(page, "A\xF7", "");
@@ -86,34 +81,30 @@ TEST(PageDocument, RebuildKeepsUserLinesBetweenFreshFixedLines)
 {
     PageList page = pageOf(seededPage());
     rebuildForSaving(page, "10", "10");
-    EXPECT_EQ(page.lines(), savedPage({lines::generator()}, 600, false));
+    EXPECT_EQ(page.lines(), closedPage({lines::generator()}, 10));
 
     const auto ibm = lines::stock("IBM", "95");
     page = pageOf({"", lines::title(), ibm, "", lines::refresh(660), lines::refresh(120),
                    lines::title(), lines::refresh(720), lines::dow(), "", lines::footer()});
     rebuildForSaving(page, "11", "12");
-    EXPECT_EQ(page.lines(), savedPage({ibm, lines::refresh(120)}, 720, false));
+    EXPECT_EQ(page.lines(), closedPage({ibm, lines::refresh(120)}, 12));
 }
 
 TEST(PageDocument, RebuildStopsAtABadMinutesTextAfterItsDeletions)
 {
     const auto ibm = lines::stock("IBM", "95");
-    PageList page = pageOf(savedPage({ibm, lines::refresh(660)}));
+    PageList page = pageOf(readBackPage({ibm, lines::refresh(660)}));
     EXPECT_THROW(rebuildForSaving(page, "1l", "12"), StockError);
     EXPECT_EQ(page.lines(), (Lines{lines::refresh(600), ibm, lines::refresh(660)}));
-    try {
-        rebuildForSaving(page, "10", "x");
-        FAIL();
-    } catch (const StockError& error) {
-        EXPECT_STREQ(error.what(), "'x' is not a valid integer value");
-    }
+    EXPECT_EQ(errorOf([&] { rebuildForSaving(page, "10", "x"); }),
+              "'x' is not a valid integer value");
     EXPECT_EQ(page.lines(), (Lines{ibm, lines::refresh(660)}));
 }
 
 TEST(PageDocument, PlaceClosingLinesMovesOnlyWhatIsThere)
 {
     const auto ibm = lines::stock("IBM", "95");
-    PageList page = pageOf(savedPage({}));
+    PageList page = pageOf(readBackPage({}));
     addStock(page, "IBM", "95");
     placeClosingLines(page);
     EXPECT_EQ(page.lines(),
@@ -130,9 +121,9 @@ TEST(PageDocument, PlaceClosingLinesMovesOnlyWhatIsThere)
 
 TEST(PageDocument, SetRefreshLineReplacesOnlyARefreshLine)
 {
-    PageList page = pageOf(savedPage({lines::stock("IBM", "95")}));
+    PageList page = pageOf(readBackPage({lines::stock("IBM", "95")}));
     setRefreshLine(page, 660);
-    EXPECT_EQ(page.lines(), savedPage({lines::stock("IBM", "95")}, 660));
+    EXPECT_EQ(page.lines(), readBackPage({lines::stock("IBM", "95")}, 11));
 
     page = pageOf({lines::title(), lines::stock("IBM", "95")});
     setRefreshLine(page, 660);
@@ -143,7 +134,7 @@ TEST(PageDocument, SetRefreshLineReplacesOnlyARefreshLine)
     page = pageOf(seededPage());
     setRefreshLine(page, 660);
     rebuildForSaving(page, "10", "11");
-    EXPECT_EQ(page.lines(), savedPage({lines::generator()}, 660, false));
+    EXPECT_EQ(page.lines(), closedPage({lines::generator()}, 11));
 }
 
 TEST(PageDocument, ShortListsTakeEveryEdit)
@@ -157,14 +148,14 @@ TEST(PageDocument, ShortListsTakeEveryEdit)
     addStock(page, "IBM", "");
     EXPECT_EQ(page.at(0), lines::stock("IBM", ""));
 
-    page = pageOf(savedPage({}));
+    page = pageOf(readBackPage({}));
     addBrokerLine(page, "b.com");
     EXPECT_EQ(page.at(page.count() - 4), lines::broker("b.com"));
 }
 
 TEST(PageDocument, RefusedLineLeavesThePageAlone)
 {
-    const Lines before = savedPage({lines::stock("IBM", "95")});
+    const Lines before = readBackPage({lines::stock("IBM", "95")});
     PageList page = pageOf(before);
     EXPECT_THROW(addStock(page, "IBM", "95\r\n"), StockError);
     EXPECT_THROW(removeStock(page, "IBM", std::string(5000, '9')), StockError);

@@ -1,17 +1,15 @@
 #include "skin/skin_picture.h"
 
-#include "core/stock_error.h"
+#include "tests/support/error_of.h"
 #include "tests/support/sample_pictures.h"
 #include "tests/support/temp_folder.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <random>
+#include <tuple>
 
 #include <sys/stat.h>
 
@@ -42,12 +40,7 @@ protected:
 
     static std::string errorOf(const std::string& fileName)
     {
-        try {
-            load(fileName);
-        } catch (const StockError& error) {
-            return error.what();
-        }
-        return "loaded";
+        return stocks::errorOf([&] { load(fileName); });
     }
 
     TempFolder folder;
@@ -90,37 +83,29 @@ void expectSamplePicture(const QImage& image)
     EXPECT_EQ(qAlpha(at(image, 52, 7)), 0) << "outside the ellipse's corner";
 }
 
-TEST_F(SkinPictureTest, BitmapLoadsAtItsNaturalSizeWhateverTheCaseOfItsExtension)
+// Which kind an extension names, in any case, is the picture-kind rules' business; each kind
+// is loaded here once, under a name in capitals.
+TEST_F(SkinPictureTest, BitmapLoadsAtItsNaturalSize)
 {
-    for (const QString name : {"skin.bmp", "SKIN.BMP", "skin.Bmp"}) {
-        const QImage image = load(write(name, encoded(bitmapSkin(), "bmp")));
-        ASSERT_EQ(image.size(), QSize(138, 208)) << name.toStdString();
-        EXPECT_EQ(at(image, 0, 0), qRgb(255, 255, 255));
-        EXPECT_EQ(at(image, 10, 200), qRgb(255, 0, 0));
-        EXPECT_EQ(at(image, 130, 5), qRgb(0, 0, 255));
-    }
+    const QImage image = load(write("SKIN.BMP", encoded(bitmapSkin(), "bmp")));
+    ASSERT_EQ(image.size(), QSize(138, 208));
+    EXPECT_EQ(at(image, 0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(at(image, 10, 200), qRgb(255, 0, 0));
+    EXPECT_EQ(at(image, 130, 5), qRgb(0, 0, 255));
 }
 
 TEST_F(SkinPictureTest, IconLoadsWithItsTransparency)
 {
-    for (const QString name : {"skin.ico", "skin.ICO"}) {
-        const QImage image = load(write(name, encoded(iconSkin(), "ico")));
-        ASSERT_EQ(image.size(), QSize(32, 32)) << name.toStdString();
-        EXPECT_EQ(at(image, 16, 16), qRgb(0, 255, 0));
-        EXPECT_EQ(qAlpha(at(image, 2, 2)), 0);
-    }
+    const QImage image = load(write("skin.ICO", encoded(iconSkin(), "ico")));
+    ASSERT_EQ(image.size(), QSize(32, 32));
+    EXPECT_EQ(at(image, 16, 16), qRgb(0, 255, 0));
+    EXPECT_EQ(qAlpha(at(image, 2, 2)), 0);
 }
 
-TEST_F(SkinPictureTest, MetafilesDrawTheirShapesAndBitmaps)
+TEST_F(SkinPictureTest, MetafilesDrawWhicheverKindTheContentIsUnderEitherExtension)
 {
-    expectSamplePicture(load(write("skin.emf", samples::sampleEmf())));
     expectSamplePicture(load(write("skin.Emf", samples::sampleEmf())));
-    expectSamplePicture(load(write("skin.wmf", samples::sampleWmf())));
     expectSamplePicture(load(write("skin.WMF", samples::sampleWmf())));
-}
-
-TEST_F(SkinPictureTest, MetafileKindComesFromTheContentNotTheExtension)
-{
     expectSamplePicture(load(write("enhanced.wmf", samples::sampleEmf())));
     expectSamplePicture(load(write("old.emf", samples::sampleWmf())));
 }
@@ -130,17 +115,12 @@ TEST_F(SkinPictureTest, UnknownExtensionsAreRefusedBeforeTheFileIsLookedAt)
     write("chart.gif", encoded(bitmapSkin(), "gif"));
     EXPECT_EQ(errorOf(path("chart.gif")), "Unknown picture file extension (.gif)");
     EXPECT_EQ(errorOf(path("photo.PNG")), "Unknown picture file extension (.PNG)");
-    EXPECT_EQ(errorOf(path("skin")), "Unknown picture file extension (.)");
-    EXPECT_EQ(errorOf(""), "Unknown picture file extension (.)");
-    ASSERT_TRUE(std::filesystem::create_directory(folder / "old.bmp"));
-    EXPECT_EQ(errorOf(path("old.bmp/skin")), "Unknown picture file extension (.)");
 }
 
 TEST_F(SkinPictureTest, FilesThatCannotBeOpenedAreNamedAsGiven)
 {
     const std::string missing = path("missing.bmp");
     EXPECT_EQ(errorOf(missing), "Cannot open file " + missing);
-    EXPECT_EQ(errorOf(path("missing.EMF")), "Cannot open file " + path("missing.EMF"));
     ASSERT_TRUE(std::filesystem::create_directory(folder / "folder.ico"));
     EXPECT_EQ(errorOf(path("folder.ico")), "Cannot open file " + path("folder.ico"));
     // A name reaches the file system as the bytes it was given.
@@ -156,32 +136,21 @@ TEST_F(SkinPictureTest, ContentIsDecodedByTheKindTheExtensionNames)
               "Bitmap image is not valid");
     EXPECT_EQ(errorOf(write("bitmap.ico", encoded(bitmapSkin(), "bmp"))),
               "Icon image is not valid");
-    EXPECT_EQ(errorOf(write("icon.bmp", encoded(iconSkin(), "ico"))), "Bitmap image is not valid");
     EXPECT_EQ(errorOf(write("bitmap.emf", encoded(bitmapSkin(), "bmp"))), "Metafile is not valid");
 }
 
-TEST_F(SkinPictureTest, EmptyTruncatedAndRandomFilesAreNotValid)
+TEST_F(SkinPictureTest, EmptyAndTruncatedFilesAreNotValid)
 {
-    const std::vector<std::pair<QString, QByteArray>> kinds = {
-        {"bmp", encoded(bitmapSkin(), "bmp")},
-        {"ico", encoded(iconSkin(), "ico")},
-        {"emf", samples::sampleEmf()},
-        {"wmf", samples::sampleWmf()},
+    const std::vector<std::tuple<QString, QByteArray, std::string>> kinds = {
+        {"bmp", encoded(bitmapSkin(), "bmp"), "Bitmap image is not valid"},
+        {"ico", encoded(iconSkin(), "ico"), "Icon image is not valid"},
+        {"emf", samples::sampleEmf(), "Metafile is not valid"},
+        {"wmf", samples::sampleWmf(), "Metafile is not valid"},
     };
-    const std::map<QString, std::string> messages = {{"bmp", "Bitmap image is not valid"},
-                                                     {"ico", "Icon image is not valid"},
-                                                     {"emf", "Metafile is not valid"},
-                                                     {"wmf", "Metafile is not valid"}};
-    std::mt19937 random(1252);
-    for (const auto& [extension, valid] : kinds) {
-        const std::string& expected = messages.at(extension);
-        QByteArray noise(4096, '\0');
-        std::generate(noise.begin(), noise.end(),
-                      [&random] { return static_cast<char>(random()); });
+    for (const auto& [extension, valid, expected] : kinds) {
         EXPECT_EQ(errorOf(write("empty." + extension, {})), expected);
         EXPECT_EQ(errorOf(write("half." + extension, valid.left(valid.size() / 2))), expected);
         EXPECT_EQ(errorOf(write("header." + extension, valid.left(20))), expected);
-        EXPECT_EQ(errorOf(write("noise." + extension, noise)), expected);
     }
 }
 

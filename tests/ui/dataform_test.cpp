@@ -5,13 +5,11 @@
 #include "ui/up_down.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
 #include <QPointer>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -19,45 +17,41 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace stocks {
 namespace {
 
-class DataFormTest : public ::testing::Test {
+/// The main window shown over a first run's page, beside a data list window of its own.
+class DataFormTest : public Form1Test {
 protected:
     void SetUp() override
     {
-        const std::filesystem::path dir = folder_.path();
-        files_ = {dir / "stocks.INI", dir / "MorvaneStocks.html"};
+        Form1Test::SetUp();
         quitOnLastClosed_ = QGuiApplication::quitOnLastWindowClosed();
         QGuiApplication::setQuitOnLastWindowClosed(false);
-        previousPrompts_ = setPrompts(&prompts_);
-
-        form1_ = std::make_unique<TForm1>(files_);
-        form1_->show();
+        start().show();
         form2_ = std::make_unique<TForm2>();
-        previousForm2_ = Form2;
-        Form2 = form2_.get();
+        previousForm2_ = std::exchange(Form2, form2_.get());
     }
 
     void TearDown() override
     {
-        EXPECT_TRUE(prompts_.errors.isEmpty()) << prompts_.errors.join('\n').toStdString();
-        EXPECT_EQ(prompts_.brokerAsked, 0);
-        EXPECT_TRUE(prompts_.skinAskedWith.isEmpty());
+        EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
+        EXPECT_EQ(prompts.brokerAsked, 0);
+        EXPECT_TRUE(prompts.skinAskedWith.isEmpty());
         Form2 = previousForm2_;
         form2_.reset();
-        form1_.reset();
-        setPrompts(previousPrompts_);
+        Form1Test::TearDown();
         QGuiApplication::setQuitOnLastWindowClosed(quitOnLastClosed_);
     }
 
     void addStock(const QString& symbol, const QString& note)
     {
-        form1_->Stock->setText(symbol);
-        form1_->price->setText(note);
-        QTest::mouseClick(form1_->add, Qt::LeftButton);
+        form->Stock->setText(symbol);
+        form->price->setText(note);
+        QTest::mouseClick(form->add, Qt::LeftButton);
     }
 
     void clickRow(int row)
@@ -67,33 +61,27 @@ protected:
                           list.visualRect(list.model()->index(row, 0)).center());
     }
 
-    std::vector<std::string> pageLines() const { return rowsOf(*form1_->ListBox1); }
     std::vector<std::string> dataLines() const { return rowsOf(*form2_->ListBox1); }
 
-    FakePrompts prompts_;
-    ProgramFiles files_;
-    std::unique_ptr<TForm1> form1_;
     std::unique_ptr<TForm2> form2_;
 
 private:
-    TempFolder folder_;
     bool quitOnLastClosed_ = true;
-    Prompts* previousPrompts_ = nullptr;
     TForm2* previousForm2_ = nullptr;
 };
 
 TEST_F(DataFormTest, WindowIsAPlainHiddenListThatFillsItsClientArea)
 {
-    TForm2& form = *form2_;
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Morvane Stocks Data List"));
-    EXPECT_TRUE(form.isWindow());
-    EXPECT_TRUE(form.isHidden());
+    TForm2& dataList = *form2_;
+    EXPECT_EQ(dataList.windowTitle(), QStringLiteral("Morvane Stocks Data List"));
+    EXPECT_TRUE(dataList.isWindow());
+    EXPECT_TRUE(dataList.isHidden());
     // 658 x 268 outside with a 4-pixel frame and a 19-pixel caption bar.
-    EXPECT_EQ(form.pos(), QPoint(282, 358));
-    EXPECT_EQ(form.size(), QSize(650, 241));
-    EXPECT_EQ(form.font().pixelSize(), 11);
+    EXPECT_EQ(dataList.pos(), QPoint(282, 358));
+    EXPECT_EQ(dataList.size(), QSize(650, 241));
+    EXPECT_EQ(dataList.font().pixelSize(), 11);
 
-    QListView& list = *form.ListBox1;
+    QListView& list = *dataList.ListBox1;
     EXPECT_EQ(list.font().families().value(0), QStringLiteral("Verdana"));
     EXPECT_EQ(list.font().pixelSize(), 11);
     EXPECT_FALSE(list.font().bold());
@@ -101,33 +89,33 @@ TEST_F(DataFormTest, WindowIsAPlainHiddenListThatFillsItsClientArea)
     EXPECT_EQ(list.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(list.verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
 
-    form1_->DatClick();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-    EXPECT_EQ(list.geometry(), form.rect());
+    form->DatClick();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dataList));
+    EXPECT_EQ(list.geometry(), dataList.rect());
     EXPECT_EQ(list.sizeHintForRow(0), 13);
-    form.resize(300, 120);
+    dataList.resize(300, 120);
     EXPECT_EQ(list.geometry(), QRect(0, 0, 300, 120));
 }
 
 TEST_F(DataFormTest, EveryOpeningShowsAFreshCopyOfThePageList)
 {
-    ASSERT_EQ(pageLines().size(), 5u) << "a first run's seeded page";
-    form1_->DatClick();
+    ASSERT_EQ(items().size(), 5u) << "a first run's seeded page";
+    form->DatClick();
     EXPECT_TRUE(form2_->isVisible());
-    EXPECT_EQ(dataLines(), pageLines());
+    EXPECT_EQ(dataLines(), items());
 
     // Closing only hides the window; the next opening shows the list as it is then.
     QPointer<TForm2> window(form2_.get());
     EXPECT_TRUE(form2_->close());
     EXPECT_FALSE(window.isNull());
     EXPECT_TRUE(form2_->isHidden());
-    EXPECT_TRUE(form1_->isVisible());
+    EXPECT_TRUE(form->isVisible());
 
     addStock(QStringLiteral("IBM"), QStringLiteral("95"));
-    ASSERT_EQ(pageLines().size(), 6u);
-    form1_->DatClick();
+    ASSERT_EQ(items().size(), 6u);
+    form->DatClick();
     EXPECT_TRUE(form2_->isVisible());
-    EXPECT_EQ(dataLines(), pageLines());
+    EXPECT_EQ(dataLines(), items());
     EXPECT_EQ(form2_->ListBox1->currentIndex().row(), -1);
 }
 
@@ -135,23 +123,22 @@ TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
 {
     addStock(QStringLiteral("IBM"), QStringLiteral("95"));
     addStock(QStringLiteral("MSFT"), QStringLiteral("30"));
-    const std::vector<std::string> before = pageLines();
+    const std::vector<std::string> before = items();
     ASSERT_EQ(before.size(), 7u);
-    const std::string pageOnDisk = bytesOf(files_.defaultPageFile);
-    const std::string backupOnDisk =
-        bytesOf(files_.defaultPageFile.parent_path() / "MorvaneStocks.BAK");
-    const std::string settingsOnDisk = bytesOf(files_.settingsFile);
+    const std::string pageOnDisk = bytesOf(page());
+    const std::string backupOnDisk = bytesOf(backup());
+    const std::string settingsOnDisk = bytesOf(files.settingsFile);
 
-    form1_->DatClick();
-    prompts_.confirmAnswer = true;
+    form->DatClick();
+    prompts.confirmAnswer = true;
     const int ibmRow = 1;
     ASSERT_NE(before[ibmRow].find("IBM"), std::string::npos);
     clickRow(ibmRow);
 
-    EXPECT_EQ(prompts_.confirmAsked, 1);
+    EXPECT_EQ(prompts.confirmAsked, 1);
     std::vector<std::string> expected = before;
     expected.erase(expected.begin() + ibmRow);
-    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(items(), expected);
     EXPECT_EQ(dataLines(), expected);
     // The line that moved up under the mouse is not left looking chosen.
     QCoreApplication::processEvents();
@@ -160,77 +147,77 @@ TEST_F(DataFormTest, YesDeletesExactlyTheChosenLineAndSavesNothing)
 
     // A fixed line goes just as well.
     clickRow(0);
-    EXPECT_EQ(prompts_.confirmAsked, 2);
+    EXPECT_EQ(prompts.confirmAsked, 2);
     expected.erase(expected.begin());
-    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(items(), expected);
     EXPECT_EQ(dataLines(), expected);
 
-    EXPECT_EQ(bytesOf(files_.defaultPageFile), pageOnDisk);
-    EXPECT_EQ(bytesOf(files_.defaultPageFile.parent_path() / "MorvaneStocks.BAK"), backupOnDisk);
-    EXPECT_EQ(bytesOf(files_.settingsFile), settingsOnDisk);
-    EXPECT_EQ(form1_->ref->text(), QStringLiteral("10"));
+    EXPECT_EQ(bytesOf(page()), pageOnDisk);
+    EXPECT_EQ(bytesOf(backup()), backupOnDisk);
+    EXPECT_EQ(bytesOf(files.settingsFile), settingsOnDisk);
+    EXPECT_EQ(form->ref->text(), QStringLiteral("10"));
 }
 
 TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
 {
-    form1_->DatClick();
-    const std::vector<std::string> before = pageLines();
-    prompts_.confirmAnswer = false;
+    form->DatClick();
+    const std::vector<std::string> before = items();
+    prompts.confirmAnswer = false;
 
     clickRow(2);
-    EXPECT_EQ(prompts_.confirmAsked, 1);
+    EXPECT_EQ(prompts.confirmAsked, 1);
     EXPECT_EQ(form2_->ListBox1->currentIndex().row(), 2);
-    EXPECT_EQ(pageLines(), before);
+    EXPECT_EQ(items(), before);
     EXPECT_EQ(dataLines(), before);
 
     // Stepping with the arrow keys asks at every step.
     form2_->ListBox1->setFocus();
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
-    EXPECT_EQ(prompts_.confirmAsked, 3);
+    EXPECT_EQ(prompts.confirmAsked, 3);
     EXPECT_EQ(form2_->ListBox1->currentIndex().row(), 4);
-    EXPECT_EQ(pageLines(), before);
+    EXPECT_EQ(items(), before);
 
     // A click that leaves no line selected asks too, and on Yes deletes nothing.
-    prompts_.confirmAnswer = true;
+    prompts.confirmAnswer = true;
     QListView& list = *form2_->ListBox1;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
                       list.visualRect(list.model()->index(4, 0)).center());
-    EXPECT_EQ(prompts_.confirmAsked, 4);
+    EXPECT_EQ(prompts.confirmAsked, 4);
     EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
-    EXPECT_EQ(pageLines(), before);
+    EXPECT_EQ(items(), before);
     EXPECT_EQ(dataLines(), before);
 }
 
 TEST_F(DataFormTest, OpeningAndFocusingTheListAsksNothing)
 {
-    form1_->DatClick();
+    form->DatClick();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form2_.get()));
     QApplication::setActiveWindow(form2_.get());
     form2_->ListBox1->setFocus(Qt::ActiveWindowFocusReason);
     ASSERT_TRUE(form2_->ListBox1->hasFocus());
     QCoreApplication::processEvents();
 
-    EXPECT_EQ(prompts_.confirmAsked, 0);
-    EXPECT_EQ(dataLines(), pageLines());
-    EXPECT_EQ(pageLines().size(), 5u);
+    EXPECT_EQ(prompts.confirmAsked, 0);
+    EXPECT_EQ(dataLines(), items());
+    EXPECT_EQ(items().size(), 5u);
 }
 
 TEST_F(DataFormTest, DeletionKeepsEditsMadeInTheMainWindowWhileTheListWasOpen)
 {
-    form1_->DatClick();
+    form->DatClick();
     addStock(QStringLiteral("IBM"), QStringLiteral("95"));
-    form1_->UpDown1->step(1);
-    const std::vector<std::string> edited = pageLines();
+    form->UpDown1->step(1);
+    const std::vector<std::string> edited = items();
     ASSERT_EQ(dataLines(), edited);
 
-    prompts_.confirmAnswer = true;
+    prompts.confirmAnswer = true;
     const int last = static_cast<int>(edited.size()) - 1;
     clickRow(last);
 
     std::vector<std::string> expected = edited;
     expected.pop_back();
-    EXPECT_EQ(pageLines(), expected);
+    EXPECT_EQ(items(), expected);
     EXPECT_EQ(dataLines(), expected);
     const auto holds = [&expected](const char* text) {
         return std::any_of(expected.begin(), expected.end(), [text](const std::string& line) {

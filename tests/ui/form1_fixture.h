@@ -64,17 +64,6 @@ protected:
     std::filesystem::path page() const { return files.defaultPageFile; }
     std::filesystem::path backup() const { return folder / "MorvaneStocks.BAK"; }
 
-    /// The page file's lines as saved, without the empty text after the last line break.
-    Lines savedLines() const
-    {
-        Lines result;
-        const std::string bytes = bytesOf(page());
-        for (std::size_t from = 0, end; (end = bytes.find("\r\n", from)) != std::string::npos;
-             from = end + 2)
-            result.push_back(bytes.substr(from, end - from));
-        return result;
-    }
-
     void writeSettings(const std::string& text) const { writeBytes(files.settingsFile, text); }
     std::string setting(const char* section, const char* key) const
     {

@@ -1,6 +1,5 @@
 #include "ui/window_move_loop.h"
 
-#include "core/settings.h"
 #include "platform/drag_full_windows.h"
 #include "tests/support/qt_printers.h"
 #include "tests/support/temp_folder.h"
@@ -215,34 +214,6 @@ TEST_F(MainWindowDragTest, RightAndMiddleButtonsMoveNothingYetSwitchFullWindowDr
         mouse.release(grip + QPoint(40, 40), button);
         EXPECT_EQ(form.pos(), QPoint(100, 100));
     }
-}
-
-TEST_F(MainWindowDragTest, DraggedPositionIsStoredAtCloseAndRestoredAtTheNextStart)
-{
-    {
-        TForm1 form(files_);
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        Mouse mouse(form);
-        const QPoint grip = grabPoint(form);
-        whileDragging([&] {
-            mouse.moveTo(grip + QPoint(-70, 260));
-            mouse.release(grip + QPoint(-70, 260));
-        });
-        mouse.press(grip);
-        ASSERT_EQ(form.pos(), QPoint(30, 360));
-        ASSERT_TRUE(form.close());
-    }
-
-    const Settings settings(files_.settingsFile);
-    EXPECT_EQ(settings.readInteger("form", "top", -1), 360);
-    EXPECT_EQ(settings.readInteger("form", "left", -1), 30);
-
-    TForm1 next(files_);
-    EXPECT_EQ(next.pos(), QPoint(30, 360));
-    next.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&next));
-    EXPECT_EQ(next.pos(), QPoint(30, 360));
 }
 
 } // namespace
