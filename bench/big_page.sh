@@ -12,50 +12,33 @@ runs=${2:-5}
 lines=1000000
 driver=$build/bench/startup_driver
 writer=$build/bench/big_page_writer
-for program in "$driver" "$writer"; do
-    [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
-done
-[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# shellcheck source=run_measure.sh
+source "$(dirname "$0")/run_measure.sh"
+measure_setup "$driver" "$writer"
 
 "$writer" "$work/empty.html" stocks 0
 "$writer" "$work/big.html" stocks "$lines"
 file_bytes=$(stat -c %s "$work/big.html")
 
-# Prints "milliseconds peak_rss_kib" for one start and close on a copy of the given page.
-measure() {
-    local folder start end
+# One start and close on a copy of the given page.
+run_page() {
+    local folder
     folder=$(mktemp -d "$work/run.XXXXXX")
     cp "$1" "$folder/MorvaneStocks.html"
-    start=$EPOCHREALTIME
-    /usr/bin/time -o "$work/rusage" -f "%M" "$driver" "$folder" >/dev/null 2>"$work/stderr" || {
-        echo "failed: $driver on $1 (exit $?)" >&2
-        cat "$work/stderr" >&2
-        exit 1
-    }
-    end=$EPOCHREALTIME
+    measure "$driver" "$folder"
     rm -rf "$folder"
-    awk -v s="$start" -v e="$end" -v rss="$(tail -n 1 "$work/rusage")" \
-        'BEGIN { printf "%.2f %d\n", (e - s) * 1000, rss }'
 }
 
 # One unmeasured run each fills the file cache.
-measure "$work/empty.html" >/dev/null
-measure "$work/big.html" >/dev/null
+run_page "$work/empty.html" >/dev/null
+run_page "$work/big.html" >/dev/null
 
 : >"$work/empty"
 : >"$work/big"
 for ((i = 0; i < runs; i++)); do
-    measure "$work/empty.html" >>"$work/empty"
-    measure "$work/big.html" >>"$work/big"
+    run_page "$work/empty.html" >>"$work/empty"
+    run_page "$work/big.html" >>"$work/big"
 done
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 awk -v runs="$runs" -v lines="$lines" -v bytes="$file_bytes" \
     -v ems="$(cut -d' ' -f1 "$work/empty" | median)" -v ekib="$(cut -d' ' -f2 "$work/empty" | median)" \

@@ -11,30 +11,9 @@ runs=${2:-20}
 goal=1.15
 minimal=$build/bench/minimal_window
 driver=$build/bench/startup_driver
-for program in "$minimal" "$driver"; do
-    [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
-done
-[[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export QT_QPA_PLATFORM=offscreen
-export XDG_RUNTIME_DIR=$work/runtime
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-# Prints "milliseconds peak_rss_kib" for one run of the given command.
-measure() {
-    local start end
-    start=$EPOCHREALTIME
-    /usr/bin/time -o "$work/rusage" -f "%M" "$@" >/dev/null 2>"$work/stderr" || {
-        echo "failed: $* (exit $?)" >&2
-        cat "$work/stderr" >&2
-        exit 1
-    }
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" -v rss="$(tail -n 1 "$work/rusage")" \
-        'BEGIN { printf "%.2f %d\n", (e - s) * 1000, rss }'
-}
+# shellcheck source=run_measure.sh
+source "$(dirname "$0")/run_measure.sh"
+measure_setup "$minimal" "$driver"
 
 run_minimal() { measure "$minimal"; }
 run_driver() {
@@ -59,8 +38,6 @@ for ((i = 0; i < runs; i++)); do
         run_driver >>"$work/driver"
     fi
 done
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 min_ms=$(cut -d' ' -f1 "$work/minimal" | median)
 min_kib=$(cut -d' ' -f2 "$work/minimal" | median)

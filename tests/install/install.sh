@@ -38,14 +38,8 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "--- program output ---" >&2
-        cat "$work/program.log" >&2
-    fi
-    exit 1
-}
+# shellcheck source=../support/fail.sh
+source "$(dirname "$0")/../support/fail.sh"
 
 # shellcheck source-path=SCRIPTDIR source=../../scripts/poll.sh
 source "$source_dir/scripts/poll.sh"

@@ -32,14 +32,8 @@ finish() {
 }
 trap finish EXIT
 
-fail() {
-    echo "FAIL: $*" >&2
-    if [ -s "$work/program.log" ]; then
-        echo "--- program output ---" >&2
-        cat "$work/program.log" >&2
-    fi
-    exit 1
-}
+# shellcheck source=../support/fail.sh
+source "$here/../support/fail.sh"
 
 # shellcheck source=../../scripts/poll.sh
 source "$here/../../scripts/poll.sh"

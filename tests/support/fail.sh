@@ -1,0 +1,11 @@
+# shellcheck shell=bash
+# Sourced by the shell tests: ends the test with its reason and what the program printed
+# into $work/program.log.
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$work/program.log" ]; then
+        echo "--- program output ---" >&2
+        cat "$work/program.log" >&2
+    fi
+    exit 1
+}
