@@ -43,6 +43,37 @@ void appendUtf8(std::string& out, char32_t cp)
     }
 }
 
+// The code point whose well-formed UTF-8 starts at `i`, and `i` moved past it. Nothing for a
+// stray or missing continuation byte, an overlong form, a surrogate or a value beyond U+10FFFF.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    // 0xC0, 0xC1 and 0xF5 and above would only start overlong or too large forms.
+    const std::size_t length = lead < 0xC2   ? 0
+                               : lead < 0xE0 ? 2
+                               : lead < 0xF0 ? 3
+                               : lead < 0xF5 ? 4
+                                             : 0;
+    if (length == 0 || i + length > text.size())
+        return std::nullopt;
+    char32_t cp = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+    if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return std::nullopt;
+    i += length;
+    return cp;
+}
+
 } // namespace
 
 std::string utf8FromCp1252(std::string_view text)
@@ -58,56 +89,21 @@ std::optional<std::string> cp1252FromUtf8(std::string_view text)
 {
     std::string out;
     out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : 0;
-        if (length == 0 || i + length > text.size())
-            return std::nullopt;
-        char32_t cp = length == 1 ? lead : length == 2 ? (lead & 0x1F) : (lead & 0x0F);
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return std::nullopt;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        const auto byte = byteOf(cp);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto cp = nextCodePoint(text, i);
+        const auto byte = cp ? byteOf(*cp) : std::nullopt;
         if (!byte)
             return std::nullopt;
         out += static_cast<char>(*byte);
-        i += length;
     }
     return out;
 }
 
 bool isValidUtf8(std::string_view text)
 {
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        // 0xC0, 0xC1 and 0xF5 and above would only start overlong or too large forms.
-        const std::size_t length = lead < 0xC2   ? 0
-                                   : lead < 0xE0 ? 2
-                                   : lead < 0xF0 ? 3
-                                   : lead < 0xF5 ? 4
-                                                 : 0;
-        if (length == 0 || i + length > text.size())
+    for (std::size_t i = 0; i < text.size();) {
+        if (!nextCodePoint(text, i))
             return false;
-        char32_t cp = lead & (0x7F >> length);
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (next & 0x3F);
-        }
-        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-        if (overlong || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        i += length;
     }
     return true;
 }

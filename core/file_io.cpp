@@ -180,6 +180,19 @@ std::optional<StagedFile> StagedFile::linkOf(const std::filesystem::path& existi
     return staged;
 }
 
+std::optional<StagedFile> StagedFile::copyOf(const FileHandle& source,
+                                             std::filesystem::path destination,
+                                             std::optional<mode_t> mode)
+{
+    StagedFile copy(std::move(destination), mode);
+    const bool copied =
+        readBlocks(source.get(), [&copy](std::string_view block) { return copy.write(block); }) &&
+        copy.finish();
+    if (!copied)
+        return std::nullopt;
+    return copy;
+}
+
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : destination_(std::move(other.destination_)), name_(std::exchange(other.name_, {})),
       handle_(std::move(other.handle_))
@@ -209,6 +222,15 @@ bool StagedFile::putInPlace()
         return false;
     // Where the destination already was this very file, as when another copy of the program
     // put the same page in place as the backup a moment ago, rename keeps both names.
+    ::unlink(name_.c_str());
+    name_.clear();
+    return true;
+}
+
+bool StagedFile::putInPlaceIfAbsent()
+{
+    if (!created() || ::link(name_.c_str(), destination_.c_str()) != 0)
+        return false;
     ::unlink(name_.c_str());
     name_.clear();
     return true;

@@ -76,6 +76,11 @@ public:
     /// A second name for an existing file, or nothing where the file system cannot give one.
     static std::optional<StagedFile> linkOf(const std::filesystem::path& existing,
                                             std::filesystem::path destination);
+    /// A finished copy of an open file's bytes from its current position, or nothing when any
+    /// byte could not be read or written.
+    static std::optional<StagedFile> copyOf(const FileHandle& source,
+                                            std::filesystem::path destination,
+                                            std::optional<mode_t> mode = std::nullopt);
 
     StagedFile(StagedFile&& other) noexcept;
     StagedFile& operator=(StagedFile&&) = delete;
@@ -89,6 +94,8 @@ public:
     bool finish();
     /// Renames the file onto its destination. The caller flushes the folder after its renames.
     bool putInPlace();
+    /// Gives the file its destination's name only where nothing has that name yet.
+    bool putInPlaceIfAbsent();
 
 private:
     StagedFile() = default;

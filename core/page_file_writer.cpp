@@ -51,13 +51,7 @@ std::optional<StagedFile> stageBackup(const std::filesystem::path& page,
         return std::nullopt;
     if (auto linked = StagedFile::linkOf(page, backup))
         return linked;
-    StagedFile copy(backup, current.mode);
-    const bool copied = readBlocks(current.handle.get(),
-                                   [&copy](std::string_view block) { return copy.write(block); }) &&
-                        copy.finish();
-    if (!copied)
-        return std::nullopt;
-    return copy;
+    return StagedFile::copyOf(current.handle, backup, current.mode);
 }
 
 StockError cannotCreate(const std::filesystem::path& page)

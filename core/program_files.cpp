@@ -1,11 +1,10 @@
 #include "core/program_files.h"
 
+#include "core/file_io.h"
 #include "core/settings.h"
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <pwd.h>
-#include <string>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -53,20 +52,13 @@ void makePrivateFolder(const fs::path& folder)
 void copyShippedSettings(const fs::path& shipped, const fs::path& copy)
 {
     std::error_code error;
-    if (fs::symlink_status(copy, error).type() != fs::file_type::not_found ||
-        !fs::is_regular_file(shipped, error))
+    if (fs::symlink_status(copy, error).type() != fs::file_type::not_found)
         return;
-    std::string name = copy.filename().string();
-    name += '.';
-    name += std::to_string(::getpid());
-    name += ".tmp";
-    const fs::path temporary = copy.parent_path() / name;
-    fs::remove(temporary, error);
-    if (fs::copy_file(shipped, temporary, error)) {
-        fs::permissions(temporary, fs::perms::owner_read | fs::perms::owner_write, error);
-        ::link(temporary.c_str(), copy.c_str());
-    }
-    fs::remove(temporary, error);
+    const InputFile source = openRegularFile(shipped);
+    if (source.status != InputFile::Status::opened)
+        return;
+    if (auto staged = StagedFile::copyOf(source.handle, copy, S_IRUSR | S_IWUSR))
+        staged->putInPlaceIfAbsent();
 }
 
 } // namespace
@@ -92,14 +84,8 @@ ProgramFiles programFilesFor(const fs::path& executable, FilesHome home)
 
 bool canCreateFilesIn(const fs::path& folder)
 {
-    std::string probe =
-        ((folder.empty() ? fs::path(".") : folder) / ".stocks-probe-XXXXXX").string();
-    const int fd = ::mkostemp(probe.data(), O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
+    // Created exclusively under a unique name and removed again as it goes.
+    return StagedFile((folder.empty() ? fs::path(".") : folder) / ".stocks-probe").created();
 }
 
 fs::path userFilesFolder()
