@@ -2,9 +2,9 @@
 
 #include "skin/checked_size.h"
 #include "skin/picture_limits.h"
+#include "skin/raster_reader.h"
 
 #include <QBuffer>
-#include <QImageReader>
 
 #include <cstdlib>
 
@@ -115,19 +115,7 @@ std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format, Wo
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, format);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (size.isValid() && !pictureSizeAllowed(size.width(), size.height()))
-        return std::nullopt;
-    if (size.isValid())
-        chargePixels(size, budget);
-    QImage image = reader.read();
-    if (!size.isValid() && !image.isNull())
-        chargePixels(image.size(), budget);
-    if (image.isNull() || !pictureSizeAllowed(image.width(), image.height()))
-        return std::nullopt;
-    return image;
+    return readRaster(buffer, format, [&budget](QSize size) { chargePixels(size, budget); });
 }
 
 // Qt reads DIBs as the pixel part of a BMP file, so one is put together in memory. Top-down

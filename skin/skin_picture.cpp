@@ -2,15 +2,17 @@
 
 #include "core/file_io.h"
 #include "core/stock_error.h"
+#include "skin/byte_view.h"
 #include "skin/checked_size.h"
 #include "skin/metafile_reader.h"
 #include "skin/picture_kind.h"
 #include "skin/picture_limits.h"
+#include "skin/raster_reader.h"
 
 #include <QFile>
-#include <QImageReader>
 
 #include <cstdint>
+#include <cstdlib>
 
 namespace stocks {
 namespace {
@@ -21,14 +23,6 @@ constexpr const char* iconInvalid = "Icon image is not valid";
 // Metafiles are read whole; no skin comes near this.
 constexpr qint64 maxMetafileBytes = qint64{64} * 1024 * 1024;
 
-std::uint32_t unsignedAt(const QByteArray& bytes, int offset, int size)
-{
-    std::uint32_t value = 0;
-    for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<unsigned char>(bytes[offset + i]);
-    return value;
-}
-
 // Qt's decoder fills the rows a cut-off bitmap lacks with black; an uncompressed bitmap whose
 // pixels are not all in the file is refused instead.
 bool bitmapPixelsComplete(QFile& file)
@@ -37,14 +31,13 @@ bool bitmapPixelsComplete(QFile& file)
     const QByteArray head = file.peek(headersSize);
     if (head.size() < headersSize || !head.startsWith("BM"))
         return true; // the decoder refuses these anyway
-    const std::int64_t pixelsAt = unsignedAt(head, 10, 4);
-    const bool core = unsignedAt(head, 14, 4) == 12;
-    const std::int64_t width =
-        core ? unsignedAt(head, 18, 2) : static_cast<std::int32_t>(unsignedAt(head, 18, 4));
-    const std::int64_t height =
-        core ? unsignedAt(head, 20, 2) : static_cast<std::int32_t>(unsignedAt(head, 22, 4));
-    const std::int64_t bitCount = unsignedAt(head, core ? 24 : 28, 2);
-    const std::uint32_t compression = core ? 0 : unsignedAt(head, 30, 4);
+    const ByteView header(head.constData(), static_cast<std::size_t>(head.size()));
+    const std::int64_t pixelsAt = header.u32(10);
+    const bool core = header.u32(14) == 12;
+    const std::int64_t width = core ? header.u16(18) : header.i32(18);
+    const std::int64_t height = core ? header.u16(20) : header.i32(22);
+    const std::int64_t bitCount = header.u16(core ? 24 : 28);
+    const std::uint32_t compression = core ? 0 : header.u32(30);
     constexpr std::uint32_t rgb = 0;
     constexpr std::uint32_t bitFields = 3;
     if (compression != rgb && compression != bitFields)
@@ -64,26 +57,21 @@ QImage cutTo(const QImage& image, QSize visibleArea)
 
 // Bitmaps and icons are decoded by the kind the extension names, never by what the content
 // looks like, and their header's size is checked before any pixels are allocated.
-QImage readRaster(QFile& file, const char* format, const char* invalidMessage)
+QImage readPicture(QFile& file, const char* format, const char* invalidMessage)
 {
-    QImageReader reader(&file, format);
-    reader.setDecideFormatFromContent(false);
-    const QSize size = reader.size();
-    if (size.isValid() && !pictureSizeAllowed(size.width(), size.height()))
+    auto image = readRaster(file, format);
+    if (!image)
         throw StockError(invalidMessage);
-    QImage image = reader.read();
-    if (image.isNull() || !pictureSizeAllowed(image.width(), image.height()))
-        throw StockError(invalidMessage);
-    if (image.format() == QImage::Format_ARGB32_Premultiplied)
-        image.convertTo(QImage::Format_ARGB32);
-    return image;
+    if (image->format() == QImage::Format_ARGB32_Premultiplied)
+        image->convertTo(QImage::Format_ARGB32);
+    return *image;
 }
 
 QImage readBitmap(QFile& file)
 {
     if (!bitmapPixelsComplete(file))
         throw StockError(bitmapInvalid);
-    return readRaster(file, "bmp", bitmapInvalid);
+    return readPicture(file, "bmp", bitmapInvalid);
 }
 
 QImage readMetafile(QFile& file, QSize visibleArea)
@@ -111,7 +99,7 @@ QImage loadSkinPicture(const std::string& fileName, QSize visibleArea)
     case PictureKind::Bitmap:
         return cutTo(readBitmap(file), visibleArea);
     case PictureKind::Icon:
-        return cutTo(readRaster(file, "ico", iconInvalid), visibleArea);
+        return cutTo(readPicture(file, "ico", iconInvalid), visibleArea);
     case PictureKind::Metafile:
         return readMetafile(file, visibleArea);
     }
