@@ -66,7 +66,8 @@ void whileDragging(const std::function<void()>& steps)
     QTimer::singleShot(0, steps);
 }
 
-class WindowMoveLoopTest : public ::testing::Test {
+// No window closing ends the application, and full-window dragging starts off.
+class DragFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -84,12 +85,22 @@ private:
     bool quitOnLastClosed_ = true;
 };
 
+// A bare window, shown, and the mouse over it.
+class WindowMoveLoopTest : public DragFixture {
+protected:
+    void SetUp() override
+    {
+        DragFixture::SetUp();
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    DraggedWindow window;
+    Mouse mouse{window};
+};
+
 TEST_F(WindowMoveLoopTest, WindowFollowsTheMouseUntilTheButtonIsReleased)
 {
-    DraggedWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    Mouse mouse(window);
     const QPoint grip(230, 170);
 
     whileDragging([&] {
@@ -112,10 +123,6 @@ TEST_F(WindowMoveLoopTest, WindowFollowsTheMouseUntilTheButtonIsReleased)
 
 TEST_F(WindowMoveLoopTest, PointerThatRanAheadOfThePressStillMovesTheWholeDistance)
 {
-    DraggedWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    Mouse mouse(window);
 
     // The pointer is already at its goal when the loop starts; only the events tell where the
     // press was.
@@ -128,10 +135,6 @@ TEST_F(WindowMoveLoopTest, PointerThatRanAheadOfThePressStillMovesTheWholeDistan
 
 TEST_F(WindowMoveLoopTest, ReleaseWithoutMovingOrEscapeLeavesTheWindowInPlace)
 {
-    DraggedWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    Mouse mouse(window);
 
     whileDragging([&] { mouse.release(QPoint(250, 180)); });
     mouse.press(QPoint(250, 180));
@@ -151,11 +154,11 @@ TEST_F(WindowMoveLoopTest, ReleaseWithoutMovingOrEscapeLeavesTheWindowInPlace)
     EXPECT_EQ(window.pos(), QPoint(200, 150));
 }
 
-class MainWindowDragTest : public WindowMoveLoopTest {
+class MainWindowDragTest : public DragFixture {
 protected:
     void SetUp() override
     {
-        WindowMoveLoopTest::SetUp();
+        DragFixture::SetUp();
         const std::filesystem::path dir = folder_.path();
         files_ = {dir / "stocks.INI", dir / "MorvaneStocks.html"};
     }
