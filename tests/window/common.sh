@@ -21,9 +21,27 @@ export LSAN_OPTIONS="suppressions=$here/../support/lsan.supp${LSAN_OPTIONS:+:$LS
 frameLeft=4
 frameTop=23
 
+# Processes the test started besides the program, stopped after it in reverse order.
+helpers=()
+
+# Asks a process to end and waits for it, so that nothing still writes into the folder
+# when it is removed; one that does not end in time is killed.
+stop_process() {
+    kill "$1" 2>/dev/null || return 0
+    poll 30 process_gone "$1" || kill -KILL "$1" 2>/dev/null
+    wait "$1" 2>/dev/null || true
+}
+
+process_gone() {
+    ! kill -0 "$1" 2>/dev/null
+}
+
 finish() {
-    local status=$?
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null
+    local status=$? i
+    [ -n "$pid" ] && stop_process "$pid"
+    for ((i = ${#helpers[@]} - 1; i >= 0; i--)); do
+        stop_process "${helpers[i]}"
+    done
     if [ "$status" -eq 0 ]; then
         rm -rf "$work"
     else
@@ -145,7 +163,7 @@ close_through_x() {
 }
 
 program_ended() {
-    ! kill -0 "$pid" 2>/dev/null
+    process_gone "$pid"
 }
 
 # The settings file's lines without line ends and blank lines.

@@ -10,8 +10,6 @@ other="$work/other"
 mkdir "$other"
 cp "$work/stocks" "$other/stocks"
 printf '[form]\r\ntop=120\r\nleft=140\r\n' >"$other/stocks.INI"
-otherPid=""
-trap '[ -n "$otherPid" ] && kill "$otherPid" 2>/dev/null; finish' EXIT
 
 # A third program whose settings name the first one's page through a link to its folder.
 third="$work/third"
@@ -70,7 +68,7 @@ $after"
 
 start_program
 "$other/stocks" >>"$work/program.log" 2>&1 &
-otherPid=$!
+helpers+=($!)
 poll 60 two_windows || fail "a copy on another page did not open beside the first"
 poll 60 other_on_top || fail "the later window is not on top"
 

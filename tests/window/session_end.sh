@@ -110,6 +110,7 @@ end_with CONT
 exec {displayfd}<> <(:)
 Xvfb -displayfd "$displayfd" -screen 0 640x480x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+helpers+=("$xvfb")
 read -r -t 30 -u "$displayfd" number || fail "no second X display"
 ourDisplay=$DISPLAY
 export DISPLAY=":$number"

@@ -17,8 +17,7 @@ unset QT_QPA_PLATFORM
 printf '[shell]\nbackground-color=0xffffffff\npanel-position=none\nlocking=false\nanimation=none\nstartup-animation=none\n' >"$work/weston.ini"
 weston --config="$work/weston.ini" --backend=headless-backend.so --use-pixman --debug \
     --socket="$socket" --width=640 --height=480 >"$work/weston.log" 2>&1 &
-weston=$!
-trap 'kill "$weston" 2>/dev/null; finish' EXIT
+helpers+=($!)
 poll 60 test -S "$XDG_RUNTIME_DIR/$socket" || fail "Weston did not start: $(cat "$work/weston.log")"
 
 printf '[form]\r\ntop=130\r\nleft=170\r\n' >"$work/stocks.INI"
