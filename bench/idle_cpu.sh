@@ -20,8 +20,7 @@ server_pid=
 cleanup() {
     set +e
     for pid in $program_pid $server_pid; do
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+        stop_process "$pid"
     done
     rm -rf "$work"
 }
@@ -33,15 +32,8 @@ cp "$build/stocks" "$work/app/stocks"
 export XDG_RUNTIME_DIR=$work/runtime
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-# Polls a command until it succeeds or the deadline (seconds) passes.
-wait_for() {
-    local deadline=$((SECONDS + $1))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        ((SECONDS < deadline)) || return 1
-        sleep 0.05
-    done
-}
+# shellcheck source=../scripts/poll.sh
+source "$(dirname "$0")/../scripts/poll.sh"
 
 cpu_ticks() { awk '{ sub(/.*\) /, ""); print $12 + $13 }' "/proc/$program_pid/stat"; }
 wakeups() {
@@ -66,11 +58,11 @@ xvfb | xvfb-focus)
     Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     server_pid=$!
     export DISPLAY=:$display
-    wait_for 10 xdpyinfo || { echo "Xvfb did not start" >&2; exit 1; }
+    poll 10 xdpyinfo >/dev/null 2>&1 || { echo "Xvfb did not start" >&2; exit 1; }
     unset QT_QPA_PLATFORM
     "$work/app/stocks" >"$work/stocks.log" 2>&1 &
     program_pid=$!
-    wait_for 30 window_up || { echo "the main window did not appear" >&2; exit 1; }
+    poll 30 window_up >/dev/null 2>&1 || { echo "the main window did not appear" >&2; exit 1; }
     if [[ $mode == xvfb-focus ]]; then
         # The symbol field, 50,25 in the client area; the first run puts the window at 100,100.
         read -r x y < <(xdotool search --onlyvisible --name '^Morvane Stocks$' \
@@ -84,7 +76,7 @@ offscreen)
     "$work/app/stocks" >"$work/stocks.log" 2>&1 &
     program_pid=$!
     sleep 0.2
-    wait_for 30 settled || { echo "the program did not settle" >&2; exit 1; }
+    poll 30 settled || { echo "the program did not settle" >&2; exit 1; }
     ;;
 *)
     echo "unknown mode $mode (xvfb, xvfb-focus or offscreen)" >&2

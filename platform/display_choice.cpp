@@ -18,7 +18,7 @@ bool platformChosen(int argc, char** argv)
     if (std::getenv("QT_QPA_PLATFORM"))
         return true;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+        if (std::strcmp(argv[i], platformOption) == 0 || std::strcmp(argv[i], "--platform") == 0)
             return true;
     }
     return false;
@@ -43,6 +43,11 @@ bool localX11DisplayReachable()
     return stat(("/tmp/.X11-unix/X" + number).c_str(), &socket) == 0 && S_ISSOCK(socket.st_mode);
 }
 
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 } // namespace
 
 ApplicationArguments::ApplicationArguments(int argc, char** argv)
@@ -55,15 +60,6 @@ ApplicationArguments::ApplicationArguments(int argc, char** argv)
     }
     values_.push_back(nullptr);
 }
-
-namespace {
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
-} // namespace
 
 bool canPlaceWindows()
 {

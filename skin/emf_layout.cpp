@@ -125,9 +125,7 @@ EmfLayout readEmfLayout(ByteView bytes)
             throwInvalidMetafile();
         if (libraryKnows(type) && U_emf_record_safe(record) == 0)
             throwInvalidMetafile();
-        if (layout.records.size() == maxMetafileRecords)
-            throwInvalidMetafile();
-        layout.records.push_back({type, offset, size});
+        addRecord(layout.records, {type, offset, size});
         offset += size;
         if (type == U_EMR_EOF)
             break;

@@ -2,7 +2,6 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
-#include "skin/picture_limits.h"
 
 #include <uemf.h>
 
@@ -417,10 +416,8 @@ void playEmf(const EmfLayout& layout, ByteView bytes, QPainter& painter, WorkBud
 {
     // The records end with the end-of-file record, which draws nothing.
     EmfPlayer player(layout, painter, budget);
-    for (const MetafileRecord& record : layout.records) {
-        budget.spend(metafileRecordWork);
-        player.play(record.type, bytes.sub(record.offset, record.size));
-    }
+    playRecords(layout.records, bytes, budget,
+                [&player](std::uint32_t type, ByteView record) { player.play(type, record); });
 }
 
 } // namespace stocks

@@ -73,9 +73,7 @@ WmfLayout readWmfLayout(ByteView bytes)
         if (size == 0)
             throwInvalidMetafile();
         const std::uint16_t function = bytes.u16(offset + 4);
-        if (layout.records.size() == maxMetafileRecords)
-            throwInvalidMetafile();
-        layout.records.push_back({function, offset, size});
+        addRecord(layout.records, {function, offset, size});
         offset += size;
         if (function == eofFunction)
             break;

@@ -2,7 +2,6 @@
 
 #include "skin/dib_image.h"
 #include "skin/gdi_context.h"
-#include "skin/picture_limits.h"
 
 #include <uwmf.h>
 
@@ -416,10 +415,9 @@ void playWmf(const WmfLayout& layout, ByteView bytes, QPainter& painter, WorkBud
 {
     // The records end with the end-of-file record, which draws nothing.
     WmfPlayer player(layout, painter, budget);
-    for (const MetafileRecord& record : layout.records) {
-        budget.spend(metafileRecordWork);
-        player.play(static_cast<std::uint16_t>(record.type), bytes.sub(record.offset, record.size));
-    }
+    playRecords(layout.records, bytes, budget, [&player](std::uint32_t type, ByteView record) {
+        player.play(static_cast<std::uint16_t>(type), record);
+    });
 }
 
 } // namespace stocks

@@ -252,10 +252,7 @@ TEST_F(PageFileTest, ALinkedPageStaysALinkWithTheBackupBesideIt)
 {
     // The page's file on another file system where one is at hand, where the backup
     // cannot be a second name of the page and is copied instead.
-    std::string pattern = fs::is_directory("/dev/shm") ? "/dev/shm/stocks_XXXXXX"
-                                                       : (folder / "target_XXXXXX").string();
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    const fs::path elsewhere = pattern;
+    const TempFolder elsewhere(fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : folder.path());
     const auto target = elsewhere / "real.htm";
     const auto page = folder / "stocks.html";
     writeBytes(target, "old\r\n");
@@ -271,7 +268,6 @@ TEST_F(PageFileTest, ALinkedPageStaysALinkWithTheBackupBesideIt)
     EXPECT_EQ(bytesOf(folder / "stocks.BAK"), "first\r\n");
     EXPECT_EQ(names(), (std::set<std::string>{"stocks.html", "stocks.BAK"}));
     EXPECT_EQ(std::distance(fs::directory_iterator(elsewhere), {}), 1);
-    fs::remove_all(elsewhere);
 }
 
 TEST_F(PageFileTest, FailedSaveLeavesPageAndBackupAsTheyWere)

@@ -1,5 +1,6 @@
 #include "core/dollar_outline.h"
 
+#include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <unistd.h>
 
@@ -26,14 +26,6 @@ const fs::path resources = STOCKS_RESOURCES_DIR;
 using Rgb = std::array<int, 3>;
 constexpr Rgb white{255, 255, 255}, darkGreen{0, 170, 0}, yellow{255, 255, 85},
     lightGreen{85, 255, 85}, brownOrange{170, 85, 0}, paleCyan{85, 255, 255};
-
-std::string readBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 unsigned byteAt(const std::string& bytes, std::size_t at)
 {
@@ -78,7 +70,7 @@ bool outlinePassesThrough(int x, int y)
 // about them fails here.
 TEST(SkinBitmap, IsAnUncompressedFourBitBottomUpBitmapOfTheSignInsideTheOutlineOnWhite)
 {
-    const std::string bmp = readBytes(resources / "skin.bmp");
+    const std::string bmp = bytesOf(resources / "skin.bmp");
     ASSERT_EQ(bmp.size(), 14734u);
     EXPECT_EQ(bmp.substr(0, 2), "BM");
     EXPECT_EQ(u32(bmp, 2), 14734u);
@@ -150,7 +142,7 @@ TEST(Icons, AreSixteenColourDisksOnATransparentGround)
     for (const auto& [file, disk, sign] : {std::tuple{"window_icon.ico", red, lime},
                                            std::tuple{"program_icon.ico", yellowDisk, green}}) {
         SCOPED_TRACE(file);
-        const std::string ico = readBytes(resources / file);
+        const std::string ico = bytesOf(resources / file);
         ASSERT_EQ(ico.size(), 22u + 40 + 64 + 128 + 64);
         EXPECT_EQ(u16(ico, 0), 0u);
         EXPECT_EQ(u16(ico, 2), 1u);                         // an icon
@@ -176,7 +168,7 @@ TEST(Icons, AreSixteenColourDisksOnATransparentGround)
         EXPECT_EQ(colourAt(ico, 22, 22 + 40 + 64, 16, 7, 1), sign); // the bar
         EXPECT_EQ(colourAt(ico, 22, 22 + 40 + 64, 16, 7, 7), sign);
     }
-    const std::string program = readBytes(resources / "program_icon.ico");
+    const std::string program = bytesOf(resources / "program_icon.ico");
     EXPECT_EQ(colourAt(program, 22, 22 + 40 + 64, 16, 13, 13), (Rgb{128, 128, 0}))
         << "olive at the lower right";
     EXPECT_EQ(colourAt(program, 22, 22 + 40 + 64, 16, 2, 2), (Rgb{255, 255, 0}));
@@ -200,9 +192,9 @@ TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)
     for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico",
                              "program_icon_16.png", "program_icon_32.png", "program_icon_48.png",
                              "program_icon_64.png", "program_icon_128.png"}) {
-        const std::string made = readBytes(folder / file);
+        const std::string made = bytesOf(folder / file);
         EXPECT_FALSE(made.empty()) << file;
-        EXPECT_TRUE(made == readBytes(resources / file)) << file << " differs from resources/";
+        EXPECT_TRUE(made == bytesOf(resources / file)) << file << " differs from resources/";
     }
 }
 

@@ -22,10 +22,7 @@ mounted=""
 
 finish() {
     local status=$?
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null || true
-    fi
+    [ -n "$pid" ] && stop_process "$pid"
     if [ -n "$mounted" ]; then
         umount "$mounted" || umount -l "$mounted" || true
     fi
@@ -117,8 +114,7 @@ poll 60 at_shipped_place || fail "the window is at $X,$Y, not at the shipped 120
 
 # "X" sits at client (107, 44), 12 x 16; the client area starts at (4, 23) in the window.
 xdotool mousemove $((X + 4 + 113)) $((Y + 23 + 52)) click 1
-ended() { ! kill -0 "$pid" 2>/dev/null; }
-poll 60 ended || fail "the program did not end after a click on X"
+poll 60 process_gone "$pid" || fail "the program did not end after a click on X"
 status=0
 wait "$pid" || status=$?
 pid=""

@@ -245,10 +245,7 @@ public:
     {
         add(U_WMREOF_set());
         const auto words = static_cast<std::uint32_t>((bytes_.size() - headerAt_) / 2);
-        bytes_[headerAt_ + 6] = static_cast<char>(words & 0xFF);
-        bytes_[headerAt_ + 7] = static_cast<char>((words >> 8) & 0xFF);
-        bytes_[headerAt_ + 8] = static_cast<char>((words >> 16) & 0xFF);
-        bytes_[headerAt_ + 9] = static_cast<char>(words >> 24);
+        putU32(bytes_, headerAt_ + 6, words);
         bytes_[headerAt_ + 10] = static_cast<char>(objects_ & 0xFF);
         bytes_[headerAt_ + 11] = static_cast<char>(objects_ >> 8);
         putU32(bytes_, headerAt_ + 12, largest_);

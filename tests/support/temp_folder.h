@@ -8,12 +8,14 @@
 
 namespace stocks {
 
-/// @brief A fresh folder under the system's temporary folder, removed with everything in it.
+/// @brief A fresh folder, by default under the system's temporary folder, removed with
+/// everything in it.
 class TempFolder {
 public:
-    TempFolder()
+    explicit TempFolder(
+        const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "stocks_XXXXXX").string();
+        std::string pattern = (parent / "stocks_XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             throw std::runtime_error("cannot make a temporary folder");
         path_ = pattern;

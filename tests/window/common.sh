@@ -24,18 +24,6 @@ frameTop=23
 # Processes the test started besides the program, stopped after it in reverse order.
 helpers=()
 
-# Asks a process to end and waits for it, so that nothing still writes into the folder
-# when it is removed; one that does not end in time is killed.
-stop_process() {
-    kill "$1" 2>/dev/null || return 0
-    poll 30 process_gone "$1" || kill -KILL "$1" 2>/dev/null
-    wait "$1" 2>/dev/null || true
-}
-
-process_gone() {
-    ! kill -0 "$1" 2>/dev/null
-}
-
 finish() {
     local status=$? i
     [ -n "$pid" ] && stop_process "$pid"
@@ -155,16 +143,13 @@ window_under() {
 close_through_x() {
     read_geometry
     xdotool mousemove $((X + frameLeft + 113)) $((Y + frameTop + 52)) click 1
-    poll 60 program_ended || fail "the program did not end after a click on X"
+    poll 60 process_gone "$pid" || fail "the program did not end after a click on X"
     local status=0
     wait "$pid" || status=$?
     pid=""
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
-program_ended() {
-    process_gone "$pid"
-}
 
 # The settings file's lines without line ends and blank lines.
 settings_lines() {

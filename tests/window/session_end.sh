@@ -44,7 +44,7 @@ step_up() {
 # Sends a signal and waits for the program to end; sets status to how it ended.
 end_with() {
     kill -s "$1" "$pid"
-    poll 60 program_ended || fail "the program did not end after SIG$1"
+    poll 60 process_gone "$pid" || fail "the program did not end after SIG$1"
     status=0
     wait "$pid" || status=$?
     pid=""
@@ -118,7 +118,7 @@ start_signalable
 step_up 200 150
 kill "$xvfb"
 wait "$xvfb" || true
-poll 60 program_ended || fail "the program outlived its display"
+poll 60 process_gone "$pid" || fail "the program outlived its display"
 wait "$pid" || true
 pid=""
 export DISPLAY=$ourDisplay

@@ -66,7 +66,7 @@ poll 60 sign_shown_alone || fail "Wayland does not show the sign alone: $mismatc
 cp "$shot" "$work/wayland.png"
 
 kill -TERM "$pid"
-poll 60 program_ended || fail "the program did not end after SIGTERM"
+poll 60 process_gone "$pid" || fail "the program did not end after SIGTERM"
 status=0
 wait "$pid" || status=$?
 pid=""
