@@ -21,7 +21,12 @@ helpers+=($!)
 poll 60 test -S "$XDG_RUNTIME_DIR/$socket" || fail "Weston did not start: $(cat "$work/weston.log")"
 
 printf '[form]\r\ntop=130\r\nleft=170\r\n' >"$work/stocks.INI"
-env -u DISPLAY WAYLAND_DISPLAY="$socket" "$work/stocks" >>"$work/program.log" 2>&1 &
+# The window draws with raster widgets only, so the test keeps Qt's client buffer integration
+# (and with it Mesa's EGL) out: an integration name that does not exist leaves Qt on shared
+# memory. Mesa's EGL start-up keeps an allocation that LeakSanitizer reports as a leak on
+# some machines; that is the graphics stack's, not ours, and this test is not about it.
+env -u DISPLAY WAYLAND_DISPLAY="$socket" QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none \
+    "$work/stocks" >>"$work/program.log" 2>&1 &
 pid=$!
 
 # Inside the outline the skin, outside it the desktop, where the unseen list box lies too.
