@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start and close on a page of a million stock lines (about 55 MB), against the same on a
 # page with none. Each run starts the program on a fresh copy of the page, shows the main
 # window and closes it through its close sequence, which saves the whole page again.

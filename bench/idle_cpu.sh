@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # CPU time the program uses while nobody touches it. The program runs on a first run from
 # a fresh folder; once its window is up and has settled, its CPU time (all threads, from
 # /proc/PID/stat, and from perf's task clock when perf is installed) and its threads'

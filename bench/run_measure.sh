@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # shellcheck shell=bash
 # Sourced by the start-up benchmarks: a scratch folder with its own offscreen Qt, and the
 # measure of one program run. Call measure_setup with the programs the script needs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Skin loading against Qt's own bitmap loading, metafile playback against drawing the same
 // shapes with QPainter directly, and the load of huge metafiles of which only the top-left
 // corner ever shows.

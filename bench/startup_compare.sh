@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Start-up cost of the program against an empty Qt window of the same size.
 # Each run starts the program on a first run (fresh folder, no settings, no page), shows
 # the main window and closes it through its close sequence; the empty window just quits

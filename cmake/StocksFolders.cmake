@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Each library exposes only its own folder: a target sees "core/..." or "skin/..." headers
 # only when it links the library that owns them, so the compiler checks the layering.
 function(stocks_expose_folder target)

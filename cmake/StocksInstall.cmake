@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs the program as a desktop program, and packs the same tree as a .deb with cpack.
 include(GNUInstallDirs)
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # shellcheck shell=bash
 # Sourced by the scripts that drive a real window: results are awaited with a deadline,
 # never after a fixed sleep.

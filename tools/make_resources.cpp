@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 // Writes the built-in skin bitmap, the two 16-colour icons and the program icon as PNG files for
 // the desktop's menus into the folder given as argument. The output depends on nothing but these
 // sources and the outline, so the bytes are reproducible.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "core/page_document.h"
 #include "core/page_lines.h"
 #include "core/stock_error.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Installs into a scratch prefix and checks it as a desktop would: the layout, the desktop
 # entry and the AppStream file through their validators, the menu icons. Then starts the
 # installed command from a read-only prefix with a scratch home, closes it through "X", and

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # shellcheck shell=bash
 # Sourced by the shell tests: ends the test with its reason and what the program printed
 # into $work/program.log.

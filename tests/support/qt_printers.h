@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #pragma once
 
 // Lets GoogleTest print Qt's geometry types in failure messages instead of their bytes.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
 #include "ui/unseen_list_box.h"
 
 #include <QStringListModel>

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # shellcheck shell=bash
 # Steps shared by the real-window tests; sourced by them, never run on its own.
 # Each test runs on its own X display (xvfb-run, no window manager, white root window)

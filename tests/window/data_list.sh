@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The data list window on a real X display: a stock added in the main window is deleted from
 # the data list after the confirmation. Opening the list asks nothing, the deletion saves
 # nothing, and the close saves the page without the line.

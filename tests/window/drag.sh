@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # Dragging the window by its grab area on a real X display with no window manager, so the
 # program's own move loop runs: the window moves by the mouse's travel, only for the left
 # button, keeps its place at close and opens there at the next start.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # A first run on a real X display: the window opens at 100,100 as a free-standing dollar sign
 # that takes the mouse only inside its outline; "X" ends the program, which leaves the page
 # file and the settings file behind.

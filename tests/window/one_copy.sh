@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # One program per page file: a second start on a page that is open brings the running window
 # to the front and ends, whatever name leads to the page; a copy on another page runs beside
 # it; the lock of a copy that was killed does not stop the next start.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The session ends under a running window: SIGTERM, SIGHUP and SIGINT after a spinner step
 # and a drag, and a lost X display, each run the close sequence once, so the settings keep
 # the new minutes and place and the page carries one refresh line. A second signal during

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+# SPDX-License-Identifier: GPL-2.0-or-later
 # The window on a Wayland desktop (Weston's headless backend, a white desktop): run natively
 # when Wayland is all there is, it shows the dollar sign and nothing else, the unseen list
 # box included; it cannot learn its place there, so a close keeps the stored one. With an X
