@@ -3,8 +3,12 @@
 
 #include "core/file_io.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <csignal>
+#include <ctime>
 #include <string>
 #include <utility>
 #include <vector>
@@ -21,6 +25,16 @@ constexpr int maxLinkHops = 40;
 constexpr int maxNameAttempts = 100;
 // Leaves room for the hidden name's additions within the file system's 255 bytes.
 constexpr std::size_t maxKeptNameBytes = 200;
+constexpr std::time_t staleAfterSeconds = 24 * 60 * 60;
+
+// Staged names are ".<destination name>.<process id>-<counter>.tmp".
+std::string stagedNamePrefix(const std::filesystem::path& destination)
+{
+    std::string prefix = ".";
+    prefix += destination.filename().string().substr(0, maxKeptNameBytes);
+    prefix += '.';
+    return prefix;
+}
 
 // A hidden name beside the destination that no other writer, in this process or another,
 // is handed at the same time. A name taken by a crashed run's leftover is skipped.
@@ -28,11 +42,9 @@ template <typename Create>
 std::filesystem::path createUniqueSibling(const std::filesystem::path& destination, Create create)
 {
     static std::atomic<unsigned> counter{0};
-    const std::string base = destination.filename().string().substr(0, maxKeptNameBytes);
+    const std::string prefix = stagedNamePrefix(destination);
     for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
-        std::string name = ".";
-        name += base;
-        name += '.';
+        std::string name = prefix;
         name += std::to_string(::getpid());
         name += '-';
         name += std::to_string(counter++);
@@ -44,6 +56,37 @@ std::filesystem::path createUniqueSibling(const std::filesystem::path& destinati
             break;
     }
     return {};
+}
+
+bool isDecimal(std::string_view text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The process id in a name that createUniqueSibling made with this prefix; nothing for any
+// other name.
+std::optional<pid_t> stagedNameOwner(std::string_view name, std::string_view prefix)
+{
+    constexpr std::string_view suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
+        !name.ends_with(suffix))
+        return std::nullopt;
+    name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    const auto dash = name.find('-');
+    if (dash == std::string_view::npos || !isDecimal(name.substr(0, dash)) ||
+        !isDecimal(name.substr(dash + 1)))
+        return std::nullopt;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
+    if (error != std::errc() || pid <= 0)
+        return std::nullopt;
+    return pid;
+}
+
+bool processEnded(pid_t pid)
+{
+    return ::kill(pid, 0) != 0 && errno == ESRCH;
 }
 
 } // namespace
@@ -156,6 +199,26 @@ void syncFolder(const std::filesystem::path& folder)
         ::fsync(handle.get());
 }
 
+void removeStaleStagedFiles(const std::filesystem::path& destination)
+{
+    const std::string prefix = stagedNamePrefix(destination);
+    const auto folder = destination.parent_path();
+    const std::time_t dayAgo = std::time(nullptr) - staleAfterSeconds;
+    std::error_code error;
+    std::filesystem::directory_iterator entry(folder.empty() ? std::filesystem::path(".") : folder,
+                                              error);
+    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+        const auto& name = entry->path();
+        const auto owner = stagedNameOwner(name.filename().native(), prefix);
+        struct stat info {};
+        if (!owner || ::lstat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid())
+            continue;
+        if (processEnded(*owner) || info.st_mtime < dayAgo)
+            ::unlink(name.c_str());
+    }
+}
+
 StagedFile::StagedFile(std::filesystem::path destination, std::optional<mode_t> mode)
     : destination_(std::move(destination))
 {
@@ -198,7 +261,7 @@ std::optional<StagedFile> StagedFile::copyOf(const FileHandle& source,
 
 StagedFile::StagedFile(StagedFile&& other) noexcept
     : destination_(std::move(other.destination_)), name_(std::exchange(other.name_, {})),
-      handle_(std::move(other.handle_))
+      handle_(std::move(other.handle_)), spoiled_(other.spoiled_)
 {}
 
 StagedFile::~StagedFile()
@@ -210,18 +273,23 @@ StagedFile::~StagedFile()
 
 bool StagedFile::write(std::string_view bytes)
 {
-    return handle_.valid() && writeAll(handle_.get(), bytes);
+    // Bytes after a failed write would leave a gap where the lost ones belong.
+    if (spoiled_ || !handle_.valid() || !writeAll(handle_.get(), bytes))
+        spoiled_ = true;
+    return !spoiled_;
 }
 
 bool StagedFile::finish()
 {
     const bool synced = handle_.valid() && ::fsync(handle_.get()) == 0;
-    return handle_.close() && synced;
+    if (!handle_.close() || !synced)
+        spoiled_ = true;
+    return !spoiled_;
 }
 
 bool StagedFile::putInPlace()
 {
-    if (!created() || ::rename(name_.c_str(), destination_.c_str()) != 0)
+    if (!created() || spoiled_ || ::rename(name_.c_str(), destination_.c_str()) != 0)
         return false;
     // Where the destination already was this very file, as when another copy of the program
     // put the same page in place as the backup a moment ago, rename keeps both names.
@@ -232,7 +300,7 @@ bool StagedFile::putInPlace()
 
 bool StagedFile::putInPlaceIfAbsent()
 {
-    if (!created() || ::link(name_.c_str(), destination_.c_str()) != 0)
+    if (!created() || spoiled_ || ::link(name_.c_str(), destination_.c_str()) != 0)
         return false;
     ::unlink(name_.c_str());
     name_.clear();

@@ -69,8 +69,14 @@ std::filesystem::path linkTarget(const std::filesystem::path& file);
 /// Flushes a folder's entries to the disk, so that renames in it survive a power loss.
 void syncFolder(const std::filesystem::path& folder);
 
+/// Removes the staged files for `destination` that a run killed while saving left behind, where
+/// they are sure to be stale: regular files of this user whose process has ended or that are
+/// over a day old. Nothing else beside the destination is touched.
+void removeStaleStagedFiles(const std::filesystem::path& destination);
+
 /// @brief A file made beside its destination under a unique name, created exclusively, that
-/// takes the destination's place only once complete; removed if it never does.
+/// takes the destination's place only once complete; removed if it never does. After one
+/// failed write or finish it never takes that place, whatever succeeds later.
 class StagedFile {
 public:
     /// A new empty file; with a mode, it gets exactly those permission bits.
@@ -106,6 +112,7 @@ private:
     std::filesystem::path destination_;
     std::filesystem::path name_;
     FileHandle handle_;
+    bool spoiled_ = false;
 };
 
 } // namespace stocks

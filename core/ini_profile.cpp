@@ -6,6 +6,7 @@
 #include "core/ascii_case.h"
 #include "core/file_io.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,20 +18,20 @@ constexpr std::size_t maxValueLength = 1023;
 
 struct Line {
     std::size_t begin;
-    std::size_t contentEnd; // before "\n", "\r\n", or a "\r" that ends the text
+    std::size_t contentEnd; // before its line end
     std::size_t end;        // after it
 };
 
+// A line ends at CR LF, at LF, or at a CR alone, as old Mac editors end their lines.
 std::vector<Line> splitLines(std::string_view text)
 {
     std::vector<Line> lines;
     std::size_t begin = 0;
     while (begin < text.size()) {
-        const auto newline = text.find('\n', begin);
-        const auto end = newline == std::string_view::npos ? text.size() : newline + 1;
-        auto contentEnd = newline == std::string_view::npos ? text.size() : newline;
-        if (contentEnd > begin && text[contentEnd - 1] == '\r')
-            --contentEnd;
+        const auto contentEnd = std::min(text.find_first_of("\r\n", begin), text.size());
+        auto end = contentEnd;
+        if (end < text.size())
+            end += text.substr(end, 2) == "\r\n" ? 2 : 1;
         lines.push_back({begin, contentEnd, end});
         begin = end;
     }

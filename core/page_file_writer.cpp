@@ -82,6 +82,11 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
     if (mode && noWriteBits(*mode))
         throw cannotCreate(page);
 
+    // What a save killed half-way left beside the page goes before this save stages its own.
+    const auto backup = backupFileName(page);
+    removeStaleStagedFiles(target);
+    removeStaleStagedFiles(backup);
+
     StagedFile fresh(target, mode);
     if (!fresh.created())
         throw cannotCreate(page);
@@ -90,7 +95,6 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
 
     // The page file exists at every moment: the old page gets its backup name only after
     // the new one has taken its place. A backup that cannot be made is given up silently.
-    const auto backup = backupFileName(page);
     auto previous = stageBackup(target, backup);
     if (!fresh.putInPlace())
         throw cannotCreate(page);

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -221,6 +222,46 @@ TEST_F(PageFileTest, SaveLeavesAloneWhatItDidNotCreate)
     EXPECT_EQ(bytesOf(backup), "fourth\r\n");
     planted.insert({"stocks.html", "stocks.BAK", "elsewhere"});
     EXPECT_EQ(names(), planted);
+}
+
+TEST_F(PageFileTest, SaveRemovesOnlyTheTemporariesKilledSavesLeftThatAreSurelyStale)
+{
+    // A process id that is surely not running: a child that ended and was waited for.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        std::_Exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const auto staged = [](const std::string& base, pid_t pid, const std::string& rest) {
+        return "." + base + "." + std::to_string(pid) + rest;
+    };
+    const std::string aged = staged("stocks.html", ::getpid(), "-7.tmp");
+    const std::set<std::string> stale = {staged("stocks.html", ended, "-0.tmp"),
+                                         staged("stocks.BAK", ended, "-12.tmp"), aged};
+    std::set<std::string> kept = {
+        staged("stocks.html", ::getpid(), "-8.tmp"), staged("other.html", ended, "-0.tmp"),
+        staged("stocks.html", ended, "-x.tmp"), staged("stocks.html", ended, "-0.tmp.part"),
+        "stocks.html." + std::to_string(ended) + "-0.tmp"};
+    for (const auto& name : stale)
+        writeBytes(folder / name, "left over");
+    for (const auto& name : kept)
+        writeBytes(folder / name, "someone's");
+    fs::last_write_time(folder / aged, fs::file_time_type::clock::now() - std::chrono::hours(25));
+    const std::string folderName = staged("stocks.html", ended, "-1.tmp");
+    const std::string linkName = staged("stocks.html", ended, "-2.tmp");
+    const std::string foreignName = staged("stocks.html", ended, "-3.tmp");
+    fs::create_directory(folder / folderName);
+    fs::create_symlink(folder / "stocks.html", folder / linkName);
+    kept.insert({folderName, linkName});
+    if (::geteuid() == 0) {
+        writeBytes(folder / foreignName, "another user's");
+        ASSERT_EQ(::chown((folder / foreignName).c_str(), 65534, 65534), 0);
+        kept.insert(foreignName);
+    }
+
+    writePageFile(folder / "stocks.html", {"page"});
+    kept.insert("stocks.html");
+    EXPECT_EQ(names(), kept);
 }
 
 TEST_F(PageFileTest, TwoWritersAtOnceNeverMixTheirPages)
