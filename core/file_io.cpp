@@ -25,7 +25,7 @@ constexpr int maxLinkHops = 40;
 constexpr int maxNameAttempts = 100;
 // Leaves room for the hidden name's additions within the file system's 255 bytes.
 constexpr std::size_t maxKeptNameBytes = 200;
-constexpr std::time_t staleAfterSeconds = 24 * 60 * 60;
+constexpr std::time_t staleAfterSeconds = std::time_t{24} * 60 * 60;
 
 // Staged names are ".<destination name>.<process id>-<counter>.tmp".
 std::string stagedNamePrefix(const std::filesystem::path& destination)

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
+// SPDX-License-Identifier: GPL-2.0-or-later
+
+// Without libFuzzer a target runs every file of the folders it is given once, as libFuzzer
+// runs a corpus, so that any build replays the seeds and the inputs that once failed.
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
+
+int main(int argc, char** argv)
+{
+    std::vector<std::filesystem::path> inputs;
+    for (int i = 1; i < argc; ++i) {
+        // A folder of regressions may not exist yet.
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(argv[i], error)) {
+            if (entry.is_regular_file() && !entry.path().filename().string().starts_with('.'))
+                inputs.push_back(entry.path());
+        }
+    }
+    std::sort(inputs.begin(), inputs.end());
+    for (const auto& input : inputs) {
+        std::fprintf(stderr, "%s\n", input.c_str());
+        std::ifstream file(input, std::ios::binary);
+        const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
+        LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+    }
+    std::fprintf(stderr, "%zu inputs replayed\n", inputs.size());
+    // Replaying nothing would prove nothing: the seed folder is always there.
+    return inputs.empty() ? 1 : 0;
+}
