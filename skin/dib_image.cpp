@@ -115,6 +115,7 @@ void chargePixels(QSize size, WorkBudget& budget)
 
 std::optional<QImage> readWithQt(const QByteArray& bytes, const char* format, WorkBudget& budget)
 {
+    budget.spend(embeddedBitmapWork);
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

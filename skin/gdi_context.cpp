@@ -16,10 +16,16 @@ constexpr std::size_t maxSaveDepth = 1000;
 
 // Drawing work is counted in units of about one pixel filled, as measured with Qt's raster
 // engine: a call into the painter costs about 300, each edge of a shape 10 plus one for each
-// row of visible pixels it may cross, and each element of a clip path 100.
+// row of visible pixels it may cross, and each element of a clip path 100. Lines cost far
+// more than fills: stroking an edge costs 200 with a hairline and 7,000 with a wide pen, plus
+// 60 for each pixel of its length. Each element added to a path costs 200.
 constexpr double callWork = 300;
 constexpr double edgeWork = 10;
 constexpr double clipElementWork = 100;
+constexpr double hairlineEdgeWork = 200;
+constexpr double wideEdgeWork = 7000;
+constexpr double linePixelWork = 60;
+constexpr double pathElementWork = 200;
 
 bool isScaling(std::uint32_t mapMode)
 {
@@ -108,6 +114,14 @@ bool usesSource(std::uint32_t op)
 }
 
 } // namespace
+
+// Making a path is work even where it is never drawn, and its elements take memory.
+template <typename Add> void GdiContext::addToPath(Add add)
+{
+    const int before = path_.elementCount();
+    add();
+    budget_.spend(pathElementWork * (path_.elementCount() - before));
+}
 
 GdiContext::GdiContext(QPainter& painter, const QTransform& deviceToImage,
                        qreal pixelsPerMillimetre, WorkBudget& budget)
@@ -416,7 +430,7 @@ void GdiContext::moveTo(QPointF point)
 {
     state_.position = point;
     if (inPath()) {
-        path_.moveTo(point);
+        addToPath([&] { path_.moveTo(point); });
         figureStarted_ = true;
     }
 }
@@ -424,11 +438,14 @@ void GdiContext::moveTo(QPointF point)
 void GdiContext::lineTo(QPointF point)
 {
     if (inPath()) {
-        startFigure();
-        path_.lineTo(point);
+        addToPath([&] {
+            startFigure();
+            path_.lineTo(point);
+        });
     } else {
         prepare();
-        if (chargeDrawing(QRectF(state_.position, point).normalized(), 2, true))
+        const QPolygonF line{state_.position, point};
+        if (chargeDrawing(line.boundingRect(), 2, lineLength(line, false)))
             painter_.drawLine(state_.position, point);
     }
     state_.position = point;
@@ -437,36 +454,38 @@ void GdiContext::lineTo(QPointF point)
 void GdiContext::rectangle(const QRectF& rect)
 {
     if (inPath()) {
-        path_.addRect(rect);
+        addToPath([&] { path_.addRect(rect); });
         figureStarted_ = false;
         return;
     }
     prepare();
-    if (chargeDrawing(rect, 4, true))
+    if (chargeDrawing(rect, 4, lineLength(rect)))
         painter_.drawRect(rect);
 }
 
 void GdiContext::roundRect(const QRectF& rect, QSizeF corner)
 {
+    const qreal xRadius = std::abs(corner.width()) / 2;
+    const qreal yRadius = std::abs(corner.height()) / 2;
     if (inPath()) {
-        path_.addRoundedRect(rect, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+        addToPath([&] { path_.addRoundedRect(rect, xRadius, yRadius); });
         figureStarted_ = false;
         return;
     }
     prepare();
-    if (chargeDrawing(rect, 4, true))
-        painter_.drawRoundedRect(rect, std::abs(corner.width()) / 2, std::abs(corner.height()) / 2);
+    if (chargeDrawing(rect, 4, lineLength(rect)))
+        painter_.drawRoundedRect(rect, xRadius, yRadius);
 }
 
 void GdiContext::ellipse(const QRectF& rect)
 {
     if (inPath()) {
-        path_.addEllipse(rect);
+        addToPath([&] { path_.addEllipse(rect); });
         figureStarted_ = false;
         return;
     }
     prepare();
-    if (chargeDrawing(rect, 4, true))
+    if (chargeDrawing(rect, 4, lineLength(rect)))
         painter_.drawEllipse(rect);
 }
 
@@ -475,13 +494,15 @@ void GdiContext::polygon(const QPolygonF& points)
     if (points.size() < 2)
         return;
     if (inPath()) {
-        path_.addPolygon(points);
-        path_.closeSubpath();
+        addToPath([&] {
+            path_.addPolygon(points);
+            path_.closeSubpath();
+        });
         figureStarted_ = false;
         return;
     }
     prepare();
-    if (chargeDrawing(points.boundingRect(), points.size(), true))
+    if (chargeDrawing(points.boundingRect(), points.size(), lineLength(points, true)))
         painter_.drawPolygon(points, state_.fillRule);
 }
 
@@ -490,14 +511,16 @@ void GdiContext::polyline(const QPolygonF& points)
     if (points.size() < 2)
         return;
     if (inPath()) {
-        path_.moveTo(points.front());
-        for (qsizetype i = 1; i < points.size(); ++i)
-            path_.lineTo(points[i]);
+        addToPath([&] {
+            path_.moveTo(points.front());
+            for (qsizetype i = 1; i < points.size(); ++i)
+                path_.lineTo(points[i]);
+        });
         figureStarted_ = true;
         return;
     }
     prepare();
-    if (chargeDrawing(points.boundingRect(), points.size(), true))
+    if (chargeDrawing(points.boundingRect(), points.size(), lineLength(points, false)))
         painter_.drawPolyline(points);
 }
 
@@ -506,15 +529,17 @@ void GdiContext::polylineTo(const QPolygonF& points)
     if (points.isEmpty())
         return;
     if (inPath()) {
-        startFigure();
-        for (const QPointF& point : points)
-            path_.lineTo(point);
+        addToPath([&] {
+            startFigure();
+            for (const QPointF& point : points)
+                path_.lineTo(point);
+        });
     } else {
         QPolygonF line;
         line.reserve(points.size() + 1);
         line << state_.position << points;
         prepare();
-        if (chargeDrawing(line.boundingRect(), line.size(), true))
+        if (chargeDrawing(line.boundingRect(), line.size(), lineLength(line, false)))
             painter_.drawPolyline(line);
     }
     state_.position = points.back();
@@ -532,16 +557,20 @@ void GdiContext::polyBezierTo(const QPolygonF& points)
 {
     if (points.isEmpty() || points.size() % 3 != 0)
         return;
-    QPainterPath curve;
-    QPainterPath& target = inPath() ? path_ : curve;
-    if (inPath())
-        startFigure();
-    else
-        curve.moveTo(state_.position);
-    for (qsizetype i = 0; i + 2 < points.size(); i += 3)
-        target.cubicTo(points[i], points[i + 1], points[i + 2]);
-    if (!inPath())
+    const auto addCurves = [&points](QPainterPath& path) {
+        for (qsizetype i = 0; i + 2 < points.size(); i += 3)
+            path.cubicTo(points[i], points[i + 1], points[i + 2]);
+    };
+    if (inPath()) {
+        addToPath([&] {
+            startFigure();
+            addCurves(path_);
+        });
+    } else {
+        QPainterPath curve(state_.position);
+        addCurves(curve);
         drawShapePath(curve, false, true);
+    }
     state_.position = points.back();
 }
 
@@ -556,7 +585,7 @@ void GdiContext::polyPolygon(const std::vector<QPolygonF>& polygons)
         shape.closeSubpath();
     }
     if (inPath()) {
-        path_.addPath(shape);
+        addToPath([&] { path_.addPath(shape); });
         figureStarted_ = false;
         return;
     }
@@ -588,7 +617,7 @@ void GdiContext::blit(const QRectF& target, const QImage* source, const QRectF& 
         return;
     const std::uint32_t op = (rop >> 16) & 0xFF;
     prepare();
-    if (!chargeDrawing(target.normalized(), 0, false))
+    if (!chargeDrawing(target.normalized(), 0))
         return;
     styleDirty_ = true;
     if (source == nullptr || !usesSource(op)) {
@@ -664,7 +693,8 @@ void GdiContext::startFigure()
 void GdiContext::drawShapePath(const QPainterPath& path, bool fill, bool stroke)
 {
     prepare();
-    if (!chargeDrawing(path.controlPointRect(), path.elementCount(), stroke))
+    if (!chargeDrawing(path.controlPointRect(), path.elementCount(),
+                       stroke ? std::optional(lineLength(path)) : std::nullopt))
         return;
     QPainterPath shape = path;
     if (fill)
@@ -692,13 +722,60 @@ qreal GdiContext::penReach() const
     return width * std::max<qreal>(pen.miterLimit(), 1);
 }
 
+// The length in device pixels of a line through the points, each edge counted with at most the
+// visible area's width and height, as it is clipped there.
+qreal GdiContext::lineLength(const QPolygonF& points, bool closed) const
+{
+    const QTransform& t = painter_.transform();
+    const qreal longest = visible_.width() + visible_.height();
+    const qsizetype edges = closed ? points.size() : points.size() - 1;
+    qreal length = 0;
+    for (qsizetype i = 0; i < edges; ++i) {
+        const QPointF step = t.map(points[(i + 1) % points.size()]) - t.map(points[i]);
+        // A step that is not a number counts as the longest.
+        length += std::min(longest, std::abs(step.x()) + std::abs(step.y()));
+    }
+    return length;
+}
+
+qreal GdiContext::lineLength(const QRectF& rect) const
+{
+    return lineLength(QPolygonF(rect), false);
+}
+
+// Curves count by their control points, which enclose them.
+qreal GdiContext::lineLength(const QPainterPath& path) const
+{
+    QPolygonF figure;
+    qreal length = 0;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element& element = path.elementAt(i);
+        if (element.isMoveTo()) {
+            length += lineLength(figure, false);
+            figure.clear();
+        }
+        figure << QPointF(element);
+    }
+    return length + lineLength(figure, false);
+}
+
+double GdiContext::strokeWork(qsizetype edges, qreal length) const
+{
+    const QPen& pen = painter_.pen();
+    if (pen.style() == Qt::NoPen)
+        return 0;
+    const double perEdge = pen.isCosmetic() ? hairlineEdgeWork : wideEdgeWork;
+    return static_cast<double>(edges) * perEdge + linePixelWork * length;
+}
+
 // Drawing outside the visible area costs nothing and is skipped. Inside it, a shape is charged
-// by the pixels of its bounding box there and by its edges; past the budget the metafile is
-// refused.
-bool GdiContext::chargeDrawing(const QRectF& bounds, qsizetype points, bool stroked)
+// by the pixels of its bounding box there, by its edges and, when stroked, by its line; past
+// the budget the metafile is refused.
+bool GdiContext::chargeDrawing(const QRectF& bounds, qsizetype points,
+                               std::optional<qreal> strokedLength)
 {
     const QRectF device = painter_.transform().mapRect(bounds);
-    const qreal reach = 1 + (stroked ? penReach() : 0);
+    const qreal reach = 1 + (strokedLength ? penReach() : 0);
     const qreal left = std::max(device.left() - reach, visible_.left());
     const qreal right = std::min(device.right() + reach, visible_.right());
     const qreal top = std::max(device.top() - reach, visible_.top());
@@ -708,7 +785,8 @@ bool GdiContext::chargeDrawing(const QRectF& bounds, qsizetype points, bool stro
         return false;
     const qreal rows = bottom - top;
     budget_.spend(callWork + (right - left) * rows +
-                  static_cast<double>(points) * (edgeWork + rows));
+                  static_cast<double>(points) * (edgeWork + rows) +
+                  (strokedLength ? strokeWork(points, *strokedLength) : 0));
     return true;
 }
 

@@ -131,8 +131,15 @@ private:
     bool inPath() const { return pathOpen_; }
     void startFigure();
     void drawShapePath(const QPainterPath& path, bool fill, bool stroke);
+    template <typename Add> void addToPath(Add add);
     qreal penReach() const;
-    bool chargeDrawing(const QRectF& bounds, qsizetype points, bool stroked);
+    qreal lineLength(const QPolygonF& points, bool closed) const;
+    qreal lineLength(const QRectF& rect) const;
+    qreal lineLength(const QPainterPath& path) const;
+    double strokeWork(qsizetype edges, qreal length) const;
+    /// With the length of its line the shape is stroked too.
+    bool chargeDrawing(const QRectF& bounds, qsizetype points,
+                       std::optional<qreal> strokedLength = std::nullopt);
     void chargeClip(qsizetype elements);
 
     QPainter& painter_;

@@ -28,5 +28,7 @@ inline constexpr std::size_t maxMetafileRecords = 500'000;
 inline constexpr double metafileDrawingWork = 100'000'000;
 inline constexpr double metafileRecordWork = 100;
 inline constexpr double embeddedBitmapPixelWork = 4;
+// Handing a bitmap to Qt's reader costs as much as filling 25,000 pixels, however small it is.
+inline constexpr double embeddedBitmapWork = 25'000;
 
 } // namespace stocks

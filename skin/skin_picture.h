@@ -24,9 +24,10 @@
 //    QPainter. Fields are read through ByteView (byte_view.h), which refuses reads outside
 //    the file, or through libUEMF's getters once its checks passed. Pens and brushes come
 //    from gdi_object.cpp, bitmaps inside records from dib_image.cpp.
-// 5. Only the visible area is drawn. Each record, each embedded bitmap and, in GdiContext, the
-//    work of each drawing call inside that area is charged to a WorkBudget (work_budget.h,
-//    limits in picture_limits.h); a metafile that asks for more than any skin needs is refused.
+// 5. Only the visible area is drawn. Each record, each embedded bitmap and, in GdiContext, every
+//    path made and the work of each drawing call inside that area (lines by their length) is
+//    charged to a WorkBudget (work_budget.h, limits in picture_limits.h); a metafile that asks
+//    for more than any skin needs is refused.
 
 #include <QImage>
 #include <QSize>

@@ -330,6 +330,42 @@ TEST(MetafileReader, UnknownWellFormedRecordsAreSkipped)
     EXPECT_EQ(render(wmf.finish()).pixel(10, 10), red);
 }
 
+// What costs the most time is charged even where little of it shows: handing a bitmap to Qt,
+// making a path that is never drawn, and stroking lines.
+TEST(MetafileReader, WorkThatShowsLittleIsChargedAsItCosts)
+{
+    Dib dib;
+    samples::makeTwoColourDib(dib, {1, 1}, Qt::red, Qt::red);
+    const auto cbPx = static_cast<std::uint32_t>(dib.pixels.size());
+    const auto hiddenBitmaps = [&](int count) {
+        EmfBuilder emf({96, 72});
+        for (int i = 0; i < count; ++i)
+            emf.add(U_EMRSTRETCHDIBITS_set(rectl(0, 0, 0, 0), {-10, -10}, {1, 1}, {0, 0}, {1, 1},
+                                           U_DIB_RGB_COLORS, U_SRCCOPY, dib.info, cbPx,
+                                           dib.pixels.data()));
+        return emf.finish();
+    };
+    std::vector<U_POINT16> zigzag(10'000);
+    for (std::size_t i = 0; i < zigzag.size(); ++i)
+        zigzag[i] = {static_cast<std::int16_t>(i % 2 == 0 ? -50 : 200), 3};
+    const auto polylines = [&](int count, std::uint32_t points, bool inPath) {
+        EmfBuilder emf({96, 72});
+        if (inPath)
+            emf.add(U_EMRBEGINPATH_set());
+        for (int i = 0; i < count; ++i)
+            emf.add(U_EMRPOLYLINE16_set(rectl(0, 0, 96, 72), points, zigzag.data()));
+        if (inPath)
+            emf.add(U_EMRABORTPATH_set());
+        return emf.finish();
+    };
+    EXPECT_NO_THROW(render(hiddenBitmaps(1'000)));
+    EXPECT_EQ(errorOf([&] { render(hiddenBitmaps(10'000)); }), "Metafile is not valid");
+    EXPECT_NO_THROW(render(polylines(10, 10'000, true)));
+    EXPECT_EQ(errorOf([&] { render(polylines(100, 10'000, true)); }), "Metafile is not valid");
+    EXPECT_NO_THROW(render(polylines(1, 2'000, false)));
+    EXPECT_EQ(errorOf([&] { render(polylines(2, 10'000, false)); }), "Metafile is not valid");
+}
+
 QByteArray patched(QByteArray bytes, qsizetype at, std::uint32_t value)
 {
     samples::putU32(bytes, at, value);
