@@ -118,6 +118,26 @@ QByteArray emfState()
     return emf.finish();
 }
 
+// A font in handle slot `font`, selected, and a line of text in it.
+void addText(EmfBuilder& emf, std::uint32_t font)
+{
+    std::uint16_t* face = U_Utf8ToUtf16le("DejaVu Sans", 0, nullptr);
+    const U_LOGFONT logFont =
+        logfont_set(-12, 0, 0, 0, U_FW_NORMAL, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
+                    U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, face);
+    std::uint16_t* text = U_Utf8ToUtf16le("Stocks", 0, nullptr);
+    std::uint32_t advances[6] = {7, 7, 7, 7, 7, 7};
+    char* textRecord = emrtext_set({4, 60}, 6, 2, text, U_ETO_NONE, rectl(0, 0, -1, -1), advances);
+    emf.add(U_EMREXTCREATEFONTINDIRECTW_set(font, reinterpret_cast<const char*>(&logFont), nullptr))
+        .add(U_EMRSELECTOBJECT_set(font))
+        .add(U_EMRSETTEXTCOLOR_set(colorRef(Qt::blue)))
+        .add(U_EMREXTTEXTOUTW_set(bounds, U_GM_COMPATIBLE, 1, 1,
+                                  reinterpret_cast<PU_EMRTEXT>(textRecord)));
+    for (void* block :
+         {static_cast<void*>(face), static_cast<void*>(text), static_cast<void*>(textRecord)})
+        std::free(block);
+}
+
 // Objects, blits and text. Handles are numbered from 1 in the order they are made.
 QByteArray emfObjects()
 {
@@ -134,21 +154,13 @@ QByteArray emfObjects()
     PU_EXTLOGPEN userPen =
         extlogpen_set(U_PS_GEOMETRIC | U_PS_USERSTYLE | U_PS_ENDCAP_FLAT | U_PS_JOIN_MITER, 3,
                       U_BS_SOLID, colorRef(Qt::red), 0, 4, dashes);
-    std::uint16_t* face = U_Utf8ToUtf16le("DejaVu Sans", 0, nullptr);
-    const U_LOGFONT font =
-        logfont_set(-12, 0, 0, 0, U_FW_NORMAL, 0, 0, 0, U_ANSI_CHARSET, U_OUT_DEFAULT_PRECIS,
-                    U_CLIP_DEFAULT_PRECIS, U_DEFAULT_QUALITY, U_DEFAULT_PITCH, face);
-    std::uint16_t* text = U_Utf8ToUtf16le("Stocks", 0, nullptr);
-    std::uint32_t advances[6] = {7, 7, 7, 7, 7, 7};
-    char* textRecord = emrtext_set({4, 60}, 6, 2, text, U_ETO_NONE, rectl(0, 0, -1, -1), advances);
 
     EmfBuilder emf({96, 72});
     emf.add(U_EMRCREATEPEN_set(1, logpen_set(U_PS_DASH, {1, 0}, colorRef(Qt::black))))
         .add(U_EMREXTCREATEPEN_set(2, nullptr, 0, nullptr, userPen))
         .add(U_EMRCREATEBRUSHINDIRECT_set(
             3, logbrush_set(U_BS_HATCHED, colorRef(Qt::darkGreen), U_HS_DIAGCROSS)))
-        .add(U_EMRCREATEDIBPATTERNBRUSHPT_set(4, U_DIB_RGB_COLORS, mono, 32, monoRows))
-        .add(U_EMREXTCREATEFONTINDIRECTW_set(5, reinterpret_cast<const char*>(&font), nullptr));
+        .add(U_EMRCREATEDIBPATTERNBRUSHPT_set(4, U_DIB_RGB_COLORS, mono, 32, monoRows));
     emf.add(U_EMRSELECTOBJECT_set(1))
         .add(U_EMRSELECTOBJECT_set(3))
         .add(U_EMRSETBKMODE_set(U_OPAQUE))
@@ -166,19 +178,14 @@ QByteArray emfObjects()
                                  U_DIB_RGB_COLORS, U_SRCINVERT, colours.info, cbPx,
                                  colours.pixels.data()))
         .add(U_EMRSTRETCHDIBITS_set(bounds, {60, 40}, {30, 30}, {0, 0}, {4, 4}, U_DIB_RGB_COLORS,
-                                    U_SRCAND, topDown.info, cbPx, topDown.pixels.data()))
-        .add(U_EMRSELECTOBJECT_set(5))
-        .add(U_EMRSETTEXTCOLOR_set(colorRef(Qt::blue)))
-        .add(U_EMREXTTEXTOUTW_set(bounds, U_GM_COMPATIBLE, 1, 1,
-                                  reinterpret_cast<PU_EMRTEXT>(textRecord)))
-        .add(U_EMRSELECTOBJECT_set(U_STOCK_OBJECT | 19)) // the DC pen
+                                    U_SRCAND, topDown.info, cbPx, topDown.pixels.data()));
+    addText(emf, 5);
+    emf.add(U_EMRSELECTOBJECT_set(U_STOCK_OBJECT | 19)) // the DC pen
         .add(U_EMRSELECTOBJECT_set(U_LTGRAY_BRUSH))
         .add(U_EMRDELETEOBJECT_set(1))
         .add(U_EMRDELETEOBJECT_set(4));
-    for (void* block :
-         {static_cast<void*>(mono), static_cast<void*>(userPen), static_cast<void*>(face),
-          static_cast<void*>(text), static_cast<void*>(textRecord)})
-        std::free(block);
+    std::free(mono);
+    std::free(userPen);
     QByteArray bytes = emf.finish();
     bytes[offsetof(U_EMRHEADER, nHandles)] = 6;
     return bytes;
