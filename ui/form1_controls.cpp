@@ -4,7 +4,9 @@
 #include "ui/form1_controls.h"
 
 #include "core/page_lines.h"
+#include "ui/built_in_resources.h"
 #include "ui/click_label.h"
+#include "ui/glyph_button.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/unseen_list_box.h"
@@ -26,7 +28,7 @@ namespace {
 
 // The member a row fills also says what kind of control it is.
 using Member = std::variant<QLabel * TForm1::*, ClickLabel * TForm1::*, QLineEdit * TForm1::*,
-                            QListView * TForm1::*, QPushButton * TForm1::*, UpDown * TForm1::*>;
+                            UnseenListBox * TForm1::*, QPushButton * TForm1::*, UpDown * TForm1::*>;
 
 struct ControlRow {
     Member member;
@@ -115,19 +117,14 @@ QLineEdit* create(TForm1&, QLineEdit* TForm1::*, const ControlRow& row, QWidget*
     return edit;
 }
 
-UnseenListBox* create(TForm1&, QListView* TForm1::*, const ControlRow&, QWidget* client)
+UnseenListBox* create(TForm1&, UnseenListBox* TForm1::*, const ControlRow&, QWidget* client)
 {
-    auto* list = new UnseenListBox(client);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    return list;
+    return new UnseenListBox(client);
 }
 
 QPushButton* create(TForm1&, QPushButton* TForm1::*, const ControlRow& row, QWidget* client)
 {
-    auto* button = new QPushButton(row.caption, client);
-    button->setStyleSheet(QStringLiteral("padding: 0px;"));
-    return button;
+    return new GlyphButton(row.caption, client);
 }
 
 // The spinner's buddy is the row before it.
@@ -175,7 +172,7 @@ void createForm1Controls(TForm1& form, QWidget* client)
             },
             row.member);
     }
-    form.Image1->setPixmap(QPixmap(QStringLiteral(":/skin.bmp"), "bmp"));
+    form.Image1->setPixmap(QPixmap::fromImage(builtInPicture(QStringLiteral(":/skin.bmp"))));
     form.oldref->setAutoFillBackground(true);
     form.oldref->adjustSize();
     // It only holds the written refresh minutes; the faces standing in for the designed one

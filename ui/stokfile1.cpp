@@ -33,16 +33,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 
 #include <utility>
 
 namespace {
 
+using stocks::ClickLabel;
 using stocks::clientHeight;
 using stocks::clientWidth;
-using stocks::ClickLabel;
 using stocks::Face;
 
 } // namespace
@@ -50,13 +49,13 @@ using stocks::Face;
 TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files)
 {
-    stocks::registerBuiltInResources();
     // Where the window system shows the full rectangle of a shaped window, only what the
     // children paint inside the shape may show.
     if (!stocks::platform::masksWindowPixels())
         setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(QStringLiteral("Morvane Stocks"));
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/window_icon.ico"), "ico")));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(stocks::builtInPicture(QStringLiteral(":/window_icon.ico")))));
     setFont(stocks::windowsFont(Face::MsSansSerif, 11));
     const auto [left, top] = stocks::clientOffset();
     setFixedSize(clientWidth + 2 * left, clientHeight + top + left);
@@ -70,7 +69,11 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    if (Form2 == dataList_.get())
+        Form2 = nullptr;
+}
 
 void TForm1::createControls()
 {
@@ -206,8 +209,12 @@ void TForm1::urllabelClick()
 void TForm1::DatClick()
 {
     stocks::runHandler([this] {
-        if (Form2)
-            Form2->showPageList(*pageModel_);
+        // Made at its first opening: until then it would only take up memory.
+        if (!Form2) {
+            dataList_ = std::make_unique<TForm2>();
+            Form2 = dataList_.get();
+        }
+        Form2->showPageList(*pageModel_);
     });
 }
 
