@@ -60,6 +60,8 @@ public:
     void setBrokerVisible(bool visible) override { broker_ = visible; }
     std::string skinFileName() const override { return skin_; }
     void setSkinFileName(const std::string& name) override { skin_ = name; }
+    std::string chartAddress() const override { return chart_; }
+    void setChartAddress(const std::string& address) override { chart_ = address; }
     bool lookVisible() const override { return look_; }
     void setLookVisible(bool visible) override { look_ = visible; }
     PageList& pageList() override { return page_; }
@@ -87,7 +89,7 @@ private:
     }
 
     PageList page_;
-    std::string pageFileName_, ref_, oldref_, skin_;
+    std::string pageFileName_, ref_, oldref_, skin_, chart_;
     int spinner_ = 0, top_ = 0, left_ = 0;
     bool broker_ = false, look_ = true, unreadable_ = false;
 };
@@ -217,6 +219,33 @@ TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
         EXPECT_EQ(bytesOf(page()), pageBytes(saved));
         EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
     }
+}
+
+TEST_F(StartCloseTest, TheChartAddressIsTheSettingsOrElseTheBuiltInOne)
+{
+    const std::string chart = "https://c.example/c.png?t=%s&size=s";
+    const std::string builtIn(lines::builtInChartAddress());
+    const std::pair<std::string, std::string> cases[] = {
+        {"", builtIn}, {"chart=\r\n", builtIn}, {"chart=\"" + chart + "\"\r\n", chart}};
+    for (const auto& [line, used] : cases) {
+        writeBytes(files.settingsFile, "[html]\r\n" + line);
+        MemoryRunValues values;
+        start(values);
+        EXPECT_EQ(values.chartAddress(), used) << line;
+    }
+    EXPECT_TRUE(reports.empty());
+
+    // A broken address is reported once; the built-in one serves and the start goes on.
+    const std::string settings = "[HTML]\r\nChart=http://c.example/chart.png\r\nrefrate=15\r\n";
+    writeBytes(files.settingsFile, settings);
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(reports,
+              Lines{"The chart address in " + files.settingsFile.string() + " must hold one %s"});
+    EXPECT_EQ(values.chartAddress(), builtIn);
+    EXPECT_EQ(values.refText(), "15");
+    EXPECT_EQ(values.pageList().lines(), seededPage());
+    EXPECT_EQ(bytesOf(files.settingsFile), settings);
 }
 
 TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
