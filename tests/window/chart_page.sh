@@ -68,10 +68,12 @@ charts=$(/usr/bin/convert "$work/page.png" -alpha off -fill black +opaque "#$col
 total=$(/usr/bin/convert "$work/page.png" -alpha off -fill black +opaque "#$colour" \
     -fill white -opaque "#$colour" -format '%[fx:round(mean*w*h)]' info:)
 echo "chart colour #$colour in the screenshot: $total pixels; charts: $(tr '\n' ';' <<<"$charts")"
-full="${chartWidth}x$chartHeight"
-[ "$(wc -l <<<"$charts")" -eq 2 ] && [ "$total" -eq $((2 * chartWidth * chartHeight)) ] &&
-    ! grep -qv "^$full+[0-9]*+[0-9]* $((chartWidth * chartHeight))\$" <<<"$charts" ||
+# Two areas, each a whole chart: its full rectangle, every pixel in the colour.
+whole="^${chartWidth}x$chartHeight+[0-9]*+[0-9]* $((chartWidth * chartHeight))\$"
+if [ "$(grep -c "$whole" <<<"$charts")" -ne 2 ] || [ "$(wc -l <<<"$charts")" -ne 2 ] ||
+    [ "$total" -ne $((2 * chartWidth * chartHeight)) ]; then
     fail "the screenshot does not show two whole charts"
+fi
 
 requests=$(sort "$work/requests.log")
 expected=$'/chart?s=BRK%20B&size=s\n/chart?s=IBM&size=s'
