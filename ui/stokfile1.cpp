@@ -40,9 +40,9 @@
 
 namespace {
 
+using stocks::ClickLabel;
 using stocks::clientHeight;
 using stocks::clientWidth;
-using stocks::ClickLabel;
 using stocks::Face;
 
 } // namespace
