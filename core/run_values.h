@@ -43,6 +43,10 @@ public:
     virtual std::string skinFileName() const = 0;
     virtual void setSkinFileName(const std::string& name) = 0;
 
+    /// The chart image address this run writes stock lines with, "%s" standing for the symbol.
+    virtual std::string chartAddress() const = 0;
+    virtual void setChartAddress(const std::string& address) = 0;
+
     virtual bool lookVisible() const = 0;
     virtual void setLookVisible(bool visible) = 0;
 

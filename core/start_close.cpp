@@ -3,9 +3,11 @@
 
 #include "core/start_close.h"
 
+#include "core/chart_address.h"
 #include "core/integer_text.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
+#include "core/page_lines.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
 
@@ -24,6 +26,17 @@ void readSettings(RunValues& values, const ProgramFiles& files)
                              settings.readInteger("form", "left", 100));
     values.setBrokerVisible(settings.readBool("broker", "vis", true));
     values.setSkinFileName(settings.readFileName("form", "skin", "0"));
+}
+
+void readChart(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    // A broken address is reported once, and this run draws its charts from the built-in one.
+    values.setChartAddress(std::string(lines::builtInChartAddress()));
+    try {
+        values.setChartAddress(readChartAddress(Settings(files.settingsFile)));
+    } catch (const StockError& error) {
+        report(error);
+    }
 }
 
 void setSpinnerFromRef(RunValues& values, const ErrorSink& report)
@@ -78,6 +91,7 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 {
     values.applyWindowShape();
     readSettings(values, files);
+    readChart(values, files, report);
     if (values.skinFileName() != "0") {
         try {
             values.loadSkin(values.skinFileName());

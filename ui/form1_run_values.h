@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/page_lines.h"
 #include "core/run_values.h"
 
 class QLabel;
@@ -44,6 +45,8 @@ public:
     void setBrokerVisible(bool visible) override;
     std::string skinFileName() const override { return skinFileName_; }
     void setSkinFileName(const std::string& name) override { skinFileName_ = name; }
+    std::string chartAddress() const override { return chartAddress_; }
+    void setChartAddress(const std::string& address) override { chartAddress_ = address; }
     bool lookVisible() const override;
     void setLookVisible(bool visible) override;
     PageList& pageList() override { return page_; }
@@ -57,6 +60,7 @@ private:
     PageList page_;
     std::string pageFileName_;
     std::string skinFileName_ = "0";
+    std::string chartAddress_{lines::builtInChartAddress()};
     bool pageFileUnreadable_ = false;
     // The place read at start, kept for the close where the window cannot learn its own.
     int storedTop_ = 0;

@@ -138,7 +138,7 @@ void TForm1::addClick()
             const QString note =
                 price->text() == QLatin1String("Price") ? QString() : price->text();
             const std::string noteBytes = stocks::fromQt(note);
-            stocks::addStock(values_->pageList(), symbol, noteBytes);
+            stocks::addStock(values_->pageList(), symbol, noteBytes, values_->chartAddress());
             price->clear();
             stocks::savePage(*values_);
         }
@@ -153,7 +153,7 @@ void TForm1::remClick()
         if (Stock->text() != QLatin1String("Stock")) {
             const std::string symbol = stocks::fromQt(Stock->text());
             const std::string note = stocks::fromQt(price->text());
-            stocks::removeStock(values_->pageList(), symbol, note);
+            stocks::removeStock(values_->pageList(), symbol, note, values_->chartAddress());
             stocks::placeClosingLines(values_->pageList());
             price->clear();
             stocks::savePage(*values_);

@@ -60,6 +60,8 @@ public:
     void setBrokerVisible(bool visible) override { broker_ = visible; }
     std::string skinFileName() const override { return skin_; }
     void setSkinFileName(const std::string& name) override { skin_ = name; }
+    std::string chartAddress() const override { return chart_; }
+    void setChartAddress(const std::string& address) override { chart_ = address; }
     bool lookVisible() const override { return look_; }
     void setLookVisible(bool visible) override { look_ = visible; }
     PageList& pageList() override { return page_; }
@@ -87,7 +89,7 @@ private:
     }
 
     PageList page_;
-    std::string pageFileName_, ref_, oldref_, skin_;
+    std::string pageFileName_, ref_, oldref_, skin_, chart_;
     int spinner_ = 0, top_ = 0, left_ = 0;
     bool broker_ = false, look_ = true, unreadable_ = false;
 };
@@ -128,6 +130,7 @@ TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
     EXPECT_EQ(values.pageFileName(), page().string());
     EXPECT_EQ(values.pageList().lines(), seededPage());
     EXPECT_FALSE(values.lookVisible());
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
 
     ASSERT_TRUE(close(values));
     EXPECT_TRUE(reports.empty());
@@ -147,8 +150,8 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
     writeBytes(watch, original);
     writeBytes(files.settingsFile,
                "[html]\r\nfile=" + watch.string() +
-                   "\r\nrefrate=15\r\n[form]\r\ntop=250\r\nleft=-5\r\nskin=0\r\n"
-                   "[broker]\r\nvis=0\r\n");
+                   "\r\nrefrate=15\r\nchart=\"https://c.example/c.png?t=%s\"\r\n[form]\r\n"
+                   "top=250\r\nleft=-5\r\nskin=0\r\n[broker]\r\nvis=0\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.events, Lines({"shape", "settings", "spinner 15", "page"}));
@@ -158,6 +161,7 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
     EXPECT_EQ(values.windowTop(), 250);
     EXPECT_EQ(values.windowLeft(), -5);
     EXPECT_FALSE(values.brokerVisible());
+    EXPECT_EQ(values.chartAddress(), "https://c.example/c.png?t=%s");
     EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 15)));
 
     values.setWindowPosition(300, 40);
@@ -177,10 +181,11 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
 
 TEST_F(StartCloseTest, AnEmptyPageFileNameFallsBackToTheDefault)
 {
-    writeBytes(files.settingsFile, "[html]\r\nfile=\r\n");
+    writeBytes(files.settingsFile, "[html]\r\nfile=\r\nchart=\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.pageFileName(), page().string());
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
     ASSERT_TRUE(close(values));
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(reports.empty());
@@ -217,6 +222,20 @@ TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
         EXPECT_EQ(bytesOf(page()), pageBytes(saved));
         EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
     }
+}
+
+TEST_F(StartCloseTest, ABrokenChartAddressIsReportedOnceAndTheBuiltInOneServes)
+{
+    const std::string settings = "[HTML]\r\nChart=http://c.example/chart.png\r\nrefrate=15\r\n";
+    writeBytes(files.settingsFile, settings);
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(reports,
+              Lines{"The chart address in " + files.settingsFile.string() + " must hold one %s"});
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
+    EXPECT_EQ(values.refText(), "15");
+    EXPECT_EQ(values.pageList().lines(), seededPage());
+    EXPECT_EQ(bytesOf(files.settingsFile), settings);
 }
 
 TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
