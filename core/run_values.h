@@ -56,6 +56,11 @@ public:
     virtual bool pageFileUnreadable() const = 0;
     virtual void setPageFileUnreadable(bool unreadable) = 0;
 
+    /// True while the page file holds the page as this run's last close or session save
+    /// wrote it, and no other save has followed.
+    virtual bool closingPageSaved() const = 0;
+    virtual void setClosingPageSaved(bool saved) = 0;
+
     /// Cuts the window to its outline. First step of the start sequence.
     virtual void applyWindowShape() = 0;
     /// Replaces the skin picture by the named file; throws StockError when it cannot.

@@ -76,6 +76,55 @@ void loadPage(RunValues& values, const ErrorSink& report)
     page.assign(std::move(*lines));
 }
 
+// A page file that still holds what this run's last closing save wrote is not written
+// again: a session's save followed by the close then saves once, and the backup keeps the
+// page from before them.
+void saveClosingPage(RunValues& values, const PageList& page)
+{
+    if (!values.closingPageSaved() || !pageFileHolds(values.pageFileName(), page.lines()))
+        savePage(values, page.lines());
+    values.setClosingPageSaved(true);
+}
+
+void writeClosingSettings(const RunValues& values, const ProgramFiles& files,
+                          const ErrorSink& report)
+{
+    try {
+        // One replacement of the file for the four keys: they land together or not at all.
+        const std::string page = values.pageFileName();
+        const std::string minutes = values.refText();
+        const std::string top = std::to_string(values.windowTop());
+        const std::string left = std::to_string(values.windowLeft());
+        Settings(files.settingsFile)
+            .writeStrings({{"html", "file", page},
+                           {"html", "refrate", minutes},
+                           {"form", "top", top},
+                           {"form", "left", left}});
+    } catch (const StockError& error) {
+        // The page is safe on disk; a settings file we cannot write must not trap the user.
+        report(error);
+    }
+}
+
+// Rebuilds the given page, saves it and writes the settings. False when the page could not
+// be rebuilt or saved: the settings then keep the minutes of the page on disk.
+bool saveAsClosing(RunValues& values, PageList& page, const ProgramFiles& files,
+                   const ErrorSink& report)
+{
+    try {
+        rebuildForSaving(page, values.oldrefCaption(), values.refText());
+        saveClosingPage(values, page);
+    } catch (const StockError& error) {
+        report(error);
+        // A page this run could not read, or may not write, stays as it is on disk; nothing
+        // held here can be saved over it, so keeping the window open would only trap the user.
+        if (!pageFileKeptAsItIs(values))
+            return false;
+    }
+    writeClosingSettings(values, files, report);
+    return true;
+}
+
 } // namespace
 
 std::string storedPageFileName(const ProgramFiles& files)
@@ -105,32 +154,16 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
 {
-    try {
-        rebuildForSaving(values.pageList(), values.oldrefCaption(), values.refText());
-        savePage(values);
-    } catch (const StockError& error) {
-        report(error);
-        // A page this run could not read, or may not write, stays as it is on disk; nothing
-        // held here can be saved over it, so keeping the window open would only trap the user.
-        if (!pageFileKeptAsItIs(values))
-            return false;
-    }
-    try {
-        // One replacement of the file for the four keys: they land together or not at all.
-        const std::string page = values.pageFileName();
-        const std::string minutes = values.refText();
-        const std::string top = std::to_string(values.windowTop());
-        const std::string left = std::to_string(values.windowLeft());
-        Settings(files.settingsFile)
-            .writeStrings({{"html", "file", page},
-                           {"html", "refrate", minutes},
-                           {"form", "top", top},
-                           {"form", "left", left}});
-    } catch (const StockError& error) {
-        // The page is safe on disk; a settings file we cannot write must not trap the user.
-        report(error);
-    }
-    return true;
+    return saveAsClosing(values, values.pageList(), files, report);
+}
+
+void runSessionSave(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    // The rebuild works on a copy: the run goes on with the list as the user left it, and
+    // the oldref caption still names the refresh line that list carries.
+    PageList page;
+    page.assign(values.pageList().lines());
+    saveAsClosing(values, page, files, report);
 }
 
 } // namespace stocks

@@ -52,6 +52,8 @@ public:
     PageList& pageList() override { return page_; }
     bool pageFileUnreadable() const override { return pageFileUnreadable_; }
     void setPageFileUnreadable(bool unreadable) override { pageFileUnreadable_ = unreadable; }
+    bool closingPageSaved() const override { return closingPageSaved_; }
+    void setClosingPageSaved(bool saved) override { closingPageSaved_ = saved; }
     void applyWindowShape() override;
     void loadSkin(const std::string& fileName) override;
 
@@ -62,6 +64,7 @@ private:
     std::string skinFileName_ = "0";
     std::string chartAddress_{lines::builtInChartAddress()};
     bool pageFileUnreadable_ = false;
+    bool closingPageSaved_ = false;
     // The place read at start, kept for the close where the window cannot learn its own.
     int storedTop_ = 0;
     int storedLeft_ = 0;

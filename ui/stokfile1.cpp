@@ -120,6 +120,11 @@ bool TForm1::FormClose()
     return closed;
 }
 
+void TForm1::FormSessionSave()
+{
+    stocks::runHandler([this] { stocks::runSessionSave(*values_, files_, stocks::showError); });
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (!FormClose()) {

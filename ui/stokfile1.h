@@ -61,6 +61,8 @@ public:
     void Label2DblClick();
     /// The close sequence; also run without a close event when the session ends.
     bool FormClose();
+    /// The close's saves while the run goes on, when the session manager asks for the data.
+    void FormSessionSave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -67,6 +67,8 @@ public:
     PageList& pageList() override { return page_; }
     bool pageFileUnreadable() const override { return unreadable_; }
     void setPageFileUnreadable(bool unreadable) override { unreadable_ = unreadable; }
+    bool closingPageSaved() const override { return closingSaved_; }
+    void setClosingPageSaved(bool saved) override { closingSaved_ = saved; }
     void applyWindowShape() override { events.push_back("shape"); }
     void loadSkin(const std::string& fileName) override
     {
@@ -91,7 +93,7 @@ private:
     PageList page_;
     std::string pageFileName_, ref_, oldref_, skin_, chart_;
     int spinner_ = 0, top_ = 0, left_ = 0;
-    bool broker_ = false, look_ = true, unreadable_ = false;
+    bool broker_ = false, look_ = true, unreadable_ = false, closingSaved_ = false;
 };
 
 const std::string ibm = lines::stock("IBM", "95");
@@ -320,6 +322,41 @@ TEST_F(StartCloseTest, ASettingsFileThatCannotBeWrittenDoesNotBlockTheClose)
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(fs::is_directory(files.settingsFile));
     EXPECT_TRUE(fs::is_empty(files.settingsFile));
+}
+
+TEST_F(StartCloseTest, ASessionSaveWritesWhatTheCloseWouldAndTheCloseSavesOnlyChanges)
+{
+    writeBytes(page(), pageBytes(closedPage({ibm}, 10)));
+    MemoryRunValues values;
+    start(values);
+    // A spinner step from 10 to 11 as the window makes it: the page keeps 600 seconds.
+    setRefreshLine(values.pageList(), 600);
+    values.setRefText("11");
+    savePage(values);
+    const std::string stepped = bytesOf(page());
+    const Lines inMemory = values.pageList().lines();
+
+    runSessionSave(values, files, collect());
+    const std::string closed = pageBytes(closedPage({ibm}, 11));
+    EXPECT_EQ(bytesOf(page()), closed);
+    EXPECT_EQ(bytesOf(backup()), stepped);
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "11");
+    EXPECT_EQ(values.pageList().lines(), inMemory);
+
+    // The logout's close right after it finds that page on disk and saves nothing more.
+    ASSERT_TRUE(close(values));
+    EXPECT_EQ(bytesOf(page()), closed);
+    EXPECT_EQ(bytesOf(backup()), stepped);
+
+    // A line deleted in the data list after a session save still goes at the close.
+    MemoryRunValues next;
+    start(next);
+    runSessionSave(next, files, collect());
+    next.pageList().remove(*next.pageList().find(ibm));
+    ASSERT_TRUE(close(next));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({}, 11)));
+    EXPECT_EQ(bytesOf(backup()), closed);
+    EXPECT_TRUE(reports.empty());
 }
 
 } // namespace
