@@ -3,6 +3,7 @@
 
 #include "ui/program_run.h"
 
+#include "ui/accessible_interfaces.h"
 #include "ui/built_in_resources.h"
 #include "ui/dataform.h"
 #include "ui/one_copy_per_page.h"
@@ -21,6 +22,7 @@ int runProgram(const ProgramFiles& files, const std::function<void(TForm1&)>& on
     if (oneCopy.anotherCopyRuns())
         return 0;
     registerBuiltInResources();
+    installAccessibleInterfaces();
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
     TForm1 form1(files);
     TForm2 form2;

@@ -90,6 +90,23 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
     return button;
 }
 
+// What assistive tools say of the label commands: the two that open a page are links, and
+// those without a hint tell what they do.
+void describeCommands(const TForm1& window)
+{
+    window.look->setLink(true);
+    window.urllabel->setLink(true);
+    const std::pair<QWidget*, const char*> descriptions[] = {
+        {window.Label1, "Drag it with the mouse to move the window"},
+        {window.xout, "Save the page and the settings and close the program"},
+        {window.Dat, "Show every line of the page; choosing a line offers to delete it"},
+        {window.Brok, "Add a link to your broker's web site to the page, once"},
+        {window.Label2, "Choose another picture for the sign"},
+    };
+    for (const auto& [control, description] : descriptions)
+        control->setAccessibleDescription(QString::fromLatin1(description));
+}
+
 } // namespace
 
 TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
@@ -197,11 +214,12 @@ void TForm1::createControls()
 
     // What assistive tools say: a name for each control, and its hint as the description.
     const std::pair<QWidget*, const char*> spokenNames[] = {
+        {clientArea, "Dollar sign"},
         {Image1, "Skin picture"},
         {urllabel, "Maker's web site"},
         {oldref, "Refresh minutes in the page"},
         {look, "Look now"},
-        {Label1, "Grab handle"},
+        {Label1, "Move the window"},
         {xout, "Close"},
         {Dat, "Data list"},
         {Brok, "Link to my broker"},
@@ -218,6 +236,7 @@ void TForm1::createControls()
         control->setAccessibleName(QString::fromLatin1(name));
         control->setAccessibleDescription(control->toolTip());
     }
+    describeCommands(*this);
 
     setTabOrder(Stock, price);
     setTabOrder(price, add);
