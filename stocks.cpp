@@ -3,12 +3,15 @@
 
 #include "core/program_files.h"
 #include "platform/display_choice.h"
+#include "ui/command_line.h"
 #include "ui/program_run.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    if (const auto status = stocks::answerCommandLine(argc, argv))
+        return *status;
     stocks::platform::ApplicationArguments arguments(argc, argv);
     QApplication application(arguments.count(), arguments.values());
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));

@@ -24,6 +24,21 @@ foreach(size 16 32 48 64 128)
         RENAME ${STOCKS_APP_ID}.png)
 endforeach()
 
+# The manual, the changelog and the copyright, where Debian's policy and man look for them.
+set(STOCKS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/morvane-stocks)
+configure_file(docs/morvane-stocks.1.in ${PROJECT_BINARY_DIR}/morvane-stocks.1 @ONLY)
+foreach(source ${PROJECT_BINARY_DIR}/morvane-stocks.1 ${PROJECT_SOURCE_DIR}/packaging/changelog)
+    get_filename_component(name ${source} NAME)
+    # -n: no name or time stamp inside, so the package is the same whenever it is built.
+    add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
+        COMMAND gzip -9n -c ${source} > ${PROJECT_BINARY_DIR}/${name}.gz
+        DEPENDS ${source} VERBATIM)
+    list(APPEND stocks_compressed ${PROJECT_BINARY_DIR}/${name}.gz)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${stocks_compressed})
+install(FILES ${PROJECT_BINARY_DIR}/morvane-stocks.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/changelog.gz packaging/copyright DESTINATION ${STOCKS_DOC_DIR})
+
 set(CPACK_PACKAGE_NAME morvane-stocks)
 set(CPACK_PACKAGE_VENDOR Morvane)
 set(CPACK_PACKAGE_CONTACT "Morvane <stocks@morvane.com>")
@@ -34,6 +49,7 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://${STOCKS_MAKER_HOST}/)
 # Qt 6 widgets, libuemf and the C++ runtime, as dpkg-shlibdeps finds them in the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -5,9 +5,10 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 
 namespace stocks::platform {
@@ -16,15 +17,31 @@ namespace {
 char platformOption[] = "-platform";
 char x11Platform[] = "xcb";
 
+/// The value of Qt's option `name` ("-name VALUE" or "--name VALUE"), or null.
+const char* qtOption(int argc, char** argv, std::string_view name)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        std::string_view argument = argv[i];
+        if (argument.starts_with("--"))
+            argument.remove_prefix(1);
+        if (argument.starts_with('-') && argument.substr(1) == name)
+            return argv[i + 1];
+    }
+    return nullptr;
+}
+
+/// The platforms the user chose, a list of names separated by ';'; empty when none.
+std::string chosenPlatforms(int argc, char** argv)
+{
+    if (const char* option = qtOption(argc, argv, "platform"))
+        return option;
+    const char* variable = std::getenv("QT_QPA_PLATFORM");
+    return variable ? variable : "";
+}
+
 bool platformChosen(int argc, char** argv)
 {
-    if (std::getenv("QT_QPA_PLATFORM"))
-        return true;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], platformOption) == 0 || std::strcmp(argv[i], "--platform") == 0)
-            return true;
-    }
-    return false;
+    return !chosenPlatforms(argc, argv).empty();
 }
 
 /// A display on this machine ("[unix]:N[.S]") whose socket is there. Only a look at the
@@ -62,6 +79,27 @@ ApplicationArguments::ApplicationArguments(int argc, char** argv)
         count_ += 2;
     }
     values_.push_back(nullptr);
+}
+
+bool displayGiven(int argc, char** argv)
+{
+    const bool x11 = std::getenv("DISPLAY") || qtOption(argc, argv, "display");
+    const bool wayland = std::getenv("WAYLAND_DISPLAY") || std::getenv("WAYLAND_SOCKET");
+    const std::string platforms = chosenPlatforms(argc, argv);
+    if (platforms.empty())
+        return x11 || wayland;
+    std::string_view rest = platforms;
+    while (!rest.empty()) {
+        const std::string_view name = rest.substr(0, rest.find(';'));
+        rest.remove_prefix(std::min(rest.size(), name.size() + 1));
+        if (name.empty())
+            continue;
+        const bool needsX11 = name.starts_with("xcb");
+        const bool needsWayland = name.starts_with("wayland");
+        if ((needsX11 && x11) || (needsWayland && wayland) || (!needsX11 && !needsWayland))
+            return true;
+    }
+    return false;
 }
 
 bool canPlaceWindows()

@@ -26,6 +26,13 @@ private:
     std::vector<char*> values_;
 };
 
+/// False when there is nowhere to show a window: neither an X display (DISPLAY or -display)
+/// nor a Wayland display (WAYLAND_DISPLAY or WAYLAND_SOCKET) for the platform the user
+/// chose (-platform or QT_QPA_PLATFORM), or for either when none was chosen. Other platforms
+/// (offscreen, vnc, ...) are Qt's business. Asked before the application object exists:
+/// without a display Qt aborts the process.
+bool displayGiven(int argc, char** argv);
+
 /// False where the window system neither places a program's windows nor tells it where
 /// they are (Wayland).
 bool canPlaceWindows();

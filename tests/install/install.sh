@@ -2,7 +2,8 @@
 # SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs into a scratch prefix and checks it as a desktop would: the layout, the desktop
-# entry and the AppStream file through their validators, the menu icons. Then starts the
+# entry and the AppStream file through their validators, the package through lintian where
+# it is installed, the menu icons. Then starts the
 # installed command from a read-only prefix with a scratch home, closes it through "X", and
 # finds its files in the user's own folder, the shipped settings applied, the prefix untouched.
 set -euo pipefail
@@ -57,6 +58,14 @@ appstreamcli validate --no-net "$metainfo" >"$work/validate.log" 2>&1 ||
 shown=$(sed -n 's|.*<image>https://[^<]*/main/\([^<]*\)</image>.*|\1|p' "$metainfo")
 if [ -z "$shown" ] || [ ! -f "$source_dir/$shown" ]; then
     fail "the screenshot \"$shown\" is not in the source tree"
+fi
+
+# The Debian package of the same tree passes lintian with no error and no warning.
+if command -v lintian >/dev/null; then
+    "$(dirname "$cmake")/cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$work/package" \
+        >"$work/cpack.log" 2>&1 || fail "cpack: $(cat "$work/cpack.log")"
+    lintian --fail-on error,warning "$work"/package/*.deb >"$work/lintian.log" 2>&1 ||
+        fail "lintian: $(cat "$work/lintian.log")"
 fi
 
 # Each menu icon is the program icon, every pixel enlarged to a square: crisp, not blurred.
