@@ -23,7 +23,7 @@ public:
     /// gesture; whichever it is, it is signalled once: a press, a click, a double click.
     /// A label the mouse could not reach now (hidden, disabled, under a modal box) does
     /// nothing.
-    void activate();
+    Q_INVOKABLE void activate();
 
 signals:
     void clicked();

@@ -61,7 +61,7 @@ QString ClickLabelAccessible::localizedActionDescription(const QString& actionNa
 void ClickLabelAccessible::doAction(const QString& actionName)
 {
     if (actionName == action())
-        QMetaObject::invokeMethod(label(), &ClickLabel::activate, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(label(), "activate", Qt::QueuedConnection);
 }
 
 } // namespace stocks

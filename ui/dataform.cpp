@@ -54,7 +54,7 @@ void TForm2::showPageList(stocks::PageListModel& page)
         connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
             if (!forgetting_ && page_ && !page_->changing() && !questionQueued_) {
                 questionQueued_ = true;
-                QMetaObject::invokeMethod(this, &TForm2::askQueuedQuestion, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(this, "askQueuedQuestion", Qt::QueuedConnection);
             }
         });
     }

@@ -27,7 +27,7 @@ public:
     void ListBox1Click();
 
 private:
-    void askQueuedQuestion();
+    Q_INVOKABLE void askQueuedQuestion();
     void forgetChoice();
 
     QPointer<stocks::PageListModel> page_;
