@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -72,7 +73,7 @@ std::vector<ControlRow> controlRows(const QFont& window)
         {&F::look,     "look",     "Look now",    {8, 56, 73, 13},   link,   centred,  red,   busy,
                        "Open Stock Your List",     "Look now"},
         {&F::Label1,   "Label1",   "Grabhandle",  {8, 0, 121, 57},   small,  topLeft,  white, hand,
-                       "",                         "Grab handle"},
+                       "",                         "Move the window"},
         {&F::xout,     "xout",     "X",           {107, 44, 12, 16}, letter, centred,  {},    {},
                        "",                         "Close"},
         {&F::Dat,      "Dat",      "D",           {70, 185, 12, 16}, letter, centred,  {},    {},
@@ -157,6 +158,23 @@ void applyRow(QWidget* control, const ControlRow& row)
     control->setAccessibleDescription(control->toolTip());
 }
 
+// What assistive tools say of the label commands: the two that open a page are links, and
+// those without a hint tell what they do.
+void describeCommands(const TForm1& form)
+{
+    form.look->setLink(true);
+    form.urllabel->setLink(true);
+    const std::pair<QWidget*, const char*> descriptions[] = {
+        {form.Label1, "Drag it with the mouse to move the window"},
+        {form.xout, "Save the page and the settings and close the program"},
+        {form.Dat, "Show every line of the page; choosing a line offers to delete it"},
+        {form.Brok, "Add a link to your broker's web site to the page, once"},
+        {form.Label2, "Choose another picture for the sign"},
+    };
+    for (const auto& [control, description] : descriptions)
+        control->setAccessibleDescription(QString::fromLatin1(description));
+}
+
 } // namespace
 
 void createForm1Controls(TForm1& form, QWidget* client)
@@ -181,6 +199,7 @@ void createForm1Controls(TForm1& form, QWidget* client)
     form.ref->setReadOnly(true);
     form.UpDown1->setRange(2, 99);
     form.UpDown1->setPosition(10);
+    describeCommands(form);
 }
 
 } // namespace stocks

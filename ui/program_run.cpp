@@ -3,6 +3,7 @@
 
 #include "ui/program_run.h"
 
+#include "ui/accessible_interfaces.h"
 #include "ui/built_in_resources.h"
 #include "ui/one_copy_per_page.h"
 #include "ui/session_end.h"
@@ -19,6 +20,7 @@ int runProgram(const ProgramFiles& files, const std::function<void(TForm1&)>& on
     OneCopyPerPage oneCopy(files);
     if (oneCopy.anotherCopyRuns())
         return 0;
+    installAccessibleInterfaces();
     QApplication::setWindowIcon(
         QIcon(QPixmap::fromImage(builtInPicture(QStringLiteral(":/program_icon.ico")))));
     TForm1 form1(files);

@@ -81,6 +81,7 @@ void TForm1::createControls()
     new stocks::WindowFrame(this);
     clientArea = new QWidget(this);
     clientArea->setGeometry(left, top, clientWidth, clientHeight);
+    clientArea->setAccessibleName(QStringLiteral("Dollar sign"));
     stocks::createForm1Controls(*this, clientArea);
 
     setTabOrder(Stock, price);

@@ -13,6 +13,8 @@ namespace stocks {
 WindowFrame::WindowFrame(QWidget* window) : QWidget(window)
 {
     setGeometry(window->rect());
+    // Assistive tools list it between the window and its controls.
+    setAccessibleName(QStringLiteral("Window frame"));
 }
 
 void WindowFrame::paintEvent(QPaintEvent*)
