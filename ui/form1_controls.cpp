@@ -192,9 +192,9 @@ void createForm1Controls(TForm1& form, QWidget* client)
     }
     form.Image1->setPixmap(QPixmap::fromImage(builtInPicture(QStringLiteral(":/skin.bmp"))));
     form.oldref->setAutoFillBackground(true);
-    form.oldref->adjustSize();
     // It only holds the written refresh minutes; the faces standing in for the designed one
-    // are wide enough to reach into the sign, so it is kept out of sight altogether.
+    // are wide enough to reach into the sign, so it is kept out of sight altogether. Never
+    // shown, it is not sized to its caption either: measuring would load its font for nothing.
     form.oldref->hide();
     form.ref->setReadOnly(true);
     form.UpDown1->setRange(2, 99);
