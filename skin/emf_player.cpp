@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -185,7 +187,8 @@ public:
           budget_(budget), objects_(layout.handles)
     {}
 
-    void play(std::uint32_t type, ByteView record);
+    /// False for a record of a type it does not draw.
+    bool play(std::uint32_t type, ByteView record);
 
 private:
     bool playShape(std::uint32_t type, ByteView record);
@@ -460,15 +463,13 @@ bool EmfPlayer::playPathOrBitmap(std::uint32_t type, ByteView record)
     return true;
 }
 
-void EmfPlayer::play(std::uint32_t type, ByteView record)
+bool EmfPlayer::play(std::uint32_t type, ByteView record)
 {
-    // A record no group knows draws nothing.
-    for (const auto group :
-         {&EmfPlayer::playShape, &EmfPlayer::playMapping, &EmfPlayer::playDeviceState,
-          &EmfPlayer::playObject, &EmfPlayer::playPathOrBitmap}) {
-        if ((this->*group)(type, record))
-            return;
-    }
+    const std::array groups = {&EmfPlayer::playShape, &EmfPlayer::playMapping,
+                               &EmfPlayer::playDeviceState, &EmfPlayer::playObject,
+                               &EmfPlayer::playPathOrBitmap};
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](auto group) { return (this->*group)(type, record); });
 }
 
 } // namespace

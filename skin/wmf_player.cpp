@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <set>
 #include <vector>
 
@@ -200,7 +202,8 @@ public:
         context_.setViewportExt(QSizeF(layout.size));
     }
 
-    void play(std::uint16_t function, ByteView record);
+    /// False for a record of a type it does not draw.
+    bool play(std::uint16_t function, ByteView record);
 
 private:
     bool playShape(std::uint16_t function, ByteView record);
@@ -451,14 +454,12 @@ bool WmfPlayer::playObject(std::uint16_t function, ByteView record)
     return true;
 }
 
-void WmfPlayer::play(std::uint16_t function, ByteView record)
+bool WmfPlayer::play(std::uint16_t function, ByteView record)
 {
-    // A record no group knows draws nothing.
-    for (const auto group : {&WmfPlayer::playShape, &WmfPlayer::playMapping,
-                             &WmfPlayer::playDeviceState, &WmfPlayer::playObject}) {
-        if ((this->*group)(function, record))
-            return;
-    }
+    const std::array groups = {&WmfPlayer::playShape, &WmfPlayer::playMapping,
+                               &WmfPlayer::playDeviceState, &WmfPlayer::playObject};
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](auto group) { return (this->*group)(function, record); });
 }
 
 } // namespace

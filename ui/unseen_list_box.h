@@ -18,7 +18,7 @@ public:
     explicit UnseenListBox(QWidget* parent = nullptr);
 
     void setModel(QAbstractItemModel* model) { model_ = model; }
-    QAbstractItemModel* model() const { return model_; }
+    QAbstractItemModel* model() const { return model_.data(); }
 
 private:
     QPointer<QAbstractItemModel> model_;
