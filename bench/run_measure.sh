@@ -1,8 +1,9 @@
 # SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
 # SPDX-License-Identifier: GPL-2.0-or-later
 # shellcheck shell=bash
-# Sourced by the start-up benchmarks: a scratch folder with its own offscreen Qt, and the
-# measure of one program run. Call measure_setup with the programs the script needs.
+# Sourced by the start-up benchmarks: a scratch folder, Qt on the X display in $DISPLAY (as a
+# user meets it) or offscreen where there is none, and the measure of one program run. Call
+# measure_setup with the programs the script needs.
 
 measure_setup() {
     local program
@@ -12,7 +13,7 @@ measure_setup() {
     [[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
-    export QT_QPA_PLATFORM=offscreen
+    [[ -n ${DISPLAY:-} ]] || export QT_QPA_PLATFORM=offscreen
     export XDG_RUNTIME_DIR=$work/runtime
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }

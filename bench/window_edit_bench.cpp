@@ -11,6 +11,7 @@
 #include "ui/dataform.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
+#include "ui/unseen_list_box.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -23,32 +23,30 @@ long long lineCount(const PageList& page)
     return static_cast<long long>(page.count());
 }
 
-// Same result as deleting the first match until none is left, in one pass.
-void deleteAll(PageList& page, std::string_view text)
+template <typename Matches> void deleteWhere(PageList& page, Matches matches)
 {
     std::size_t index = 0;
     while (index < page.count()) {
-        if (sameLine(page.at(index), text))
+        if (matches(page.at(index)))
             page.remove(index);
         else
             ++index;
     }
 }
 
-void deleteFirst(PageList& page, std::string_view text)
+// Same result as deleting the first match until none is left, in one pass.
+void deleteAll(PageList& page, std::string_view text)
 {
-    if (const auto index = page.find(text))
-        page.remove(*index);
+    deleteWhere(page, [&](const std::string& line) { return sameLine(line, text); });
 }
 
-// Older pages hold the symbol unencoded; such a line is still the user's stock line.
-void deleteFirstStock(PageList& page, std::string_view symbol, std::string_view note,
-                      std::string_view line)
+// A stock line in any of the ways a page may hold it.
+auto stockLineOf(std::string_view symbol, std::string_view note, std::string_view chartAddress)
 {
-    if (const auto index = page.find(line))
-        page.remove(*index);
-    else
-        deleteFirst(page, lines::stockAsOlderPagesWrote(symbol, note));
+    return [texts = lines::stockLinesToFind(symbol, note, chartAddress)](const std::string& line) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const std::string& text) { return sameLine(line, text); });
+    };
 }
 
 // The target index counts in the list after the line is taken out.
@@ -78,16 +76,24 @@ void seedNewPage(PageList& page)
     page.append(lines::footer());
 }
 
-void addStock(PageList& page, std::string_view symbol, std::string_view note)
+void addStock(PageList& page, std::string_view symbol, std::string_view note,
+              std::string_view chartAddress)
 {
-    std::string line = lines::stock(symbol, note);
-    deleteFirstStock(page, symbol, note, line);
+    std::string line = lines::stock(symbol, note, chartAddress);
+    deleteWhere(page, stockLineOf(symbol, note, chartAddress));
     page.insert(clampedIndex(lineCount(page) - 4), std::move(line));
 }
 
-void removeStock(PageList& page, std::string_view symbol, std::string_view note)
+void removeStock(PageList& page, std::string_view symbol, std::string_view note,
+                 std::string_view chartAddress)
 {
-    deleteFirstStock(page, symbol, note, lines::stock(symbol, note));
+    // A line that "+" would refuse to write is refused here too, rather than looked for.
+    static_cast<void>(lines::stock(symbol, note, chartAddress));
+    const auto& all = page.lines();
+    const auto found =
+        std::find_if(all.begin(), all.end(), stockLineOf(symbol, note, chartAddress));
+    if (found != all.end())
+        page.remove(static_cast<std::size_t>(found - all.begin()));
 }
 
 void placeClosingLines(PageList& page)

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/page_lines.h"
 #include "core/page_list.h"
 
 #include <string_view>
@@ -14,10 +15,16 @@ namespace stocks {
 /// Title, NASDAQ, DOW, generator and footer lines: the page of a first run.
 void seedNewPage(PageList& page);
 
-/// Puts the stock line four lines from the end, replacing an equal line if there is one.
-void addStock(PageList& page, std::string_view symbol, std::string_view note);
-/// Deletes the first line equal to the stock line, if any; the note must match too.
-void removeStock(PageList& page, std::string_view symbol, std::string_view note);
+/// Puts the stock line at chartAddress four lines from the end. Every line of the same
+/// symbol and note goes first, whether it was written at chartAddress, at the built-in
+/// address or unencoded by older pages, so that changing the address strands no stock and
+/// the page never holds the stock twice.
+void addStock(PageList& page, std::string_view symbol, std::string_view note,
+              std::string_view chartAddress = lines::builtInChartAddress());
+/// Deletes the first line of the symbol with that note, written in any of the ways addStock
+/// replaces; the note must match too.
+void removeStock(PageList& page, std::string_view symbol, std::string_view note,
+                 std::string_view chartAddress = lines::builtInChartAddress());
 
 /// Moves the footer line to the end and the site line just before the last line.
 void placeClosingLines(PageList& page);

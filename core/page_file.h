@@ -31,9 +31,14 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
 /// UTF-16 byte-order mark, or more than half of its lines are cut by a zero byte.
 std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path& page);
 
+/// True when the file holds exactly the bytes a save of these lines would write.
+bool pageFileHolds(const std::filesystem::path& page, const std::vector<std::string>& lines);
+
 /// Writes the page list to the page file, keeping the previous page as the backup, and
 /// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
 void savePage(RunValues& values);
+/// The same for other lines: the page as a close leaves it, kept apart from the page list.
+void savePage(RunValues& values, const std::vector<std::string>& lines);
 
 /// True when no save may replace the page file: this run could not read it, or its
 /// permission bits let nobody write it.

@@ -6,6 +6,7 @@
 #include "core/file_io.h"
 #include "core/stock_error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <string_view>
 
@@ -57,6 +58,45 @@ std::optional<StagedFile> stageBackup(const std::filesystem::path& page,
     return StagedFile::copyOf(current.handle, backup, current.mode);
 }
 
+// The bytes a save writes for the lines, walked piece by piece without joining them.
+class WrittenBytes {
+public:
+    explicit WrittenBytes(const std::vector<std::string>& lines) : lines_(lines) {}
+
+    /// Moves past the given bytes; false when the save would write others there.
+    bool skip(std::string_view bytes)
+    {
+        while (!bytes.empty()) {
+            if (done())
+                return false;
+            const std::string_view rest = piece().substr(offset_);
+            const std::size_t length = std::min(rest.size(), bytes.size());
+            if (rest.substr(0, length) != bytes.substr(0, length))
+                return false;
+            bytes.remove_prefix(length);
+            offset_ += length;
+            if (offset_ == piece().size()) {
+                ++piece_;
+                offset_ = 0;
+            }
+        }
+        return true;
+    }
+
+    bool done() const { return piece_ == 2 * lines_.size(); }
+
+private:
+    // Even pieces are the lines, odd ones the line breaks after them.
+    std::string_view piece() const
+    {
+        return piece_ % 2 == 0 ? std::string_view(lines_[piece_ / 2]) : std::string_view("\r\n");
+    }
+
+    const std::vector<std::string>& lines_;
+    std::size_t piece_ = 0;
+    std::size_t offset_ = 0;
+};
+
 StockError cannotCreate(const std::filesystem::path& page)
 {
     return StockError("Cannot create file %s", page);
@@ -106,11 +146,28 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
         syncFolder(backup.parent_path());
 }
 
+bool pageFileHolds(const std::filesystem::path& page, const std::vector<std::string>& lines)
+{
+    const InputFile file = openRegularFile(page);
+    if (file.status != InputFile::Status::opened)
+        return false;
+    WrittenBytes expected(lines);
+    return readBlocks(file.handle.get(),
+                      [&expected](std::string_view block) { return expected.skip(block); }) &&
+           expected.done();
+}
+
 void savePage(RunValues& values)
 {
+    savePage(values, values.pageList().lines());
+}
+
+void savePage(RunValues& values, const std::vector<std::string>& lines)
+{
+    values.setClosingPageSaved(false);
     if (values.pageFileUnreadable())
         throw StockError("Cannot open file %s", values.pageFileName());
-    writePageFile(values.pageFileName(), values.pageList().lines());
+    writePageFile(values.pageFileName(), lines);
     if (!values.lookVisible())
         values.setLookVisible(true);
 }

@@ -38,6 +38,12 @@ std::string checkedLine(std::string line)
     return line;
 }
 
+std::string chartLine(std::string_view chartAddress, std::string_view symbolText,
+                      std::string_view note)
+{
+    return join({"<img src=\"", formatMessage(chartAddress, symbolText), "\">", note});
+}
+
 bool isDecimal(std::string_view digits)
 {
     if (digits.size() > 1 && digits.front() == '0')
@@ -75,14 +81,33 @@ std::string addressText(std::string_view typed)
     return text;
 }
 
-std::string stock(std::string_view symbol, std::string_view note)
+std::string_view builtInChartAddress()
 {
-    return checkedLine(stockAsOlderPagesWrote(addressText(symbol), note));
+    return address::chartAddress;
+}
+
+std::string stock(std::string_view symbol, std::string_view note, std::string_view chartAddress)
+{
+    return checkedLine(chartLine(chartAddress, addressText(symbol), note));
 }
 
 std::string stockAsOlderPagesWrote(std::string_view symbol, std::string_view note)
 {
-    return join({"<img src=\"http://", address::chartHost, "/t?s=", symbol, "\">", note});
+    return chartLine(builtInChartAddress(), symbol, note);
+}
+
+std::vector<std::string> stockLinesToFind(std::string_view symbol, std::string_view note,
+                                          std::string_view chartAddress)
+{
+    std::vector<std::string> texts;
+    for (std::string text : {chartLine(chartAddress, addressText(symbol), note),
+                             chartLine(builtInChartAddress(), addressText(symbol), note),
+                             stockAsOlderPagesWrote(symbol, note)}) {
+        if (std::none_of(texts.begin(), texts.end(),
+                         [&](const std::string& known) { return sameLine(known, text); }))
+            texts.push_back(std::move(text));
+    }
+    return texts;
 }
 
 std::string broker(std::string_view address)

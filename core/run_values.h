@@ -43,6 +43,10 @@ public:
     virtual std::string skinFileName() const = 0;
     virtual void setSkinFileName(const std::string& name) = 0;
 
+    /// The chart image address this run writes stock lines with, "%s" standing for the symbol.
+    virtual std::string chartAddress() const = 0;
+    virtual void setChartAddress(const std::string& address) = 0;
+
     virtual bool lookVisible() const = 0;
     virtual void setLookVisible(bool visible) = 0;
 
@@ -51,6 +55,11 @@ public:
     /// True after a page file that exists could not be read: this run must never overwrite it.
     virtual bool pageFileUnreadable() const = 0;
     virtual void setPageFileUnreadable(bool unreadable) = 0;
+
+    /// True while the page file holds the page as this run's last close or session save
+    /// wrote it, and no other save has followed.
+    virtual bool closingPageSaved() const = 0;
+    virtual void setClosingPageSaved(bool saved) = 0;
 
     /// Cuts the window to its outline. First step of the start sequence.
     virtual void applyWindowShape() = 0;

@@ -3,9 +3,11 @@
 
 #include "core/start_close.h"
 
+#include "core/chart_address.h"
 #include "core/integer_text.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
+#include "core/page_lines.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
 
@@ -24,6 +26,17 @@ void readSettings(RunValues& values, const ProgramFiles& files)
                              settings.readInteger("form", "left", 100));
     values.setBrokerVisible(settings.readBool("broker", "vis", true));
     values.setSkinFileName(settings.readFileName("form", "skin", "0"));
+}
+
+void readChart(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    // A broken address is reported once, and this run draws its charts from the built-in one.
+    values.setChartAddress(std::string(lines::builtInChartAddress()));
+    try {
+        values.setChartAddress(readChartAddress(Settings(files.settingsFile)));
+    } catch (const StockError& error) {
+        report(error);
+    }
 }
 
 void setSpinnerFromRef(RunValues& values, const ErrorSink& report)
@@ -63,44 +76,19 @@ void loadPage(RunValues& values, const ErrorSink& report)
     page.assign(std::move(*lines));
 }
 
-} // namespace
-
-std::string storedPageFileName(const ProgramFiles& files)
+// A page file that still holds what this run's last closing save wrote is not written
+// again: a session's save followed by the close then saves once, and the backup keeps the
+// page from before them.
+void saveClosingPage(RunValues& values, const PageList& page)
 {
-    // An empty name can never be saved to, which would keep the window from closing.
-    std::string pageFile = Settings(files.settingsFile).readFileName("html", "file", "");
-    if (pageFile.empty())
-        pageFile = files.defaultPageFile.native();
-    return pageFile;
+    if (!values.closingPageSaved() || !pageFileHolds(values.pageFileName(), page.lines()))
+        savePage(values, page.lines());
+    values.setClosingPageSaved(true);
 }
 
-void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+void writeClosingSettings(const RunValues& values, const ProgramFiles& files,
+                          const ErrorSink& report)
 {
-    values.applyWindowShape();
-    readSettings(values, files);
-    if (values.skinFileName() != "0") {
-        try {
-            values.loadSkin(values.skinFileName());
-        } catch (const StockError& error) {
-            report(error);
-        }
-    }
-    setSpinnerFromRef(values, report);
-    loadPage(values, report);
-}
-
-bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
-{
-    try {
-        rebuildForSaving(values.pageList(), values.oldrefCaption(), values.refText());
-        savePage(values);
-    } catch (const StockError& error) {
-        report(error);
-        // A page this run could not read, or may not write, stays as it is on disk; nothing
-        // held here can be saved over it, so keeping the window open would only trap the user.
-        if (!pageFileKeptAsItIs(values))
-            return false;
-    }
     try {
         // One replacement of the file for the four keys: they land together or not at all.
         const std::string page = values.pageFileName();
@@ -116,7 +104,66 @@ bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorS
         // The page is safe on disk; a settings file we cannot write must not trap the user.
         report(error);
     }
+}
+
+// Rebuilds the given page, saves it and writes the settings. False when the page could not
+// be rebuilt or saved: the settings then keep the minutes of the page on disk.
+bool saveAsClosing(RunValues& values, PageList& page, const ProgramFiles& files,
+                   const ErrorSink& report)
+{
+    try {
+        rebuildForSaving(page, values.oldrefCaption(), values.refText());
+        saveClosingPage(values, page);
+    } catch (const StockError& error) {
+        report(error);
+        // A page this run could not read, or may not write, stays as it is on disk; nothing
+        // held here can be saved over it, so keeping the window open would only trap the user.
+        if (!pageFileKeptAsItIs(values))
+            return false;
+    }
+    writeClosingSettings(values, files, report);
     return true;
+}
+
+} // namespace
+
+std::string storedPageFileName(const ProgramFiles& files)
+{
+    // An empty name can never be saved to, which would keep the window from closing.
+    std::string pageFile = Settings(files.settingsFile).readFileName("html", "file", "");
+    if (pageFile.empty())
+        pageFile = files.defaultPageFile.native();
+    return pageFile;
+}
+
+void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    values.applyWindowShape();
+    readSettings(values, files);
+    readChart(values, files, report);
+    if (values.skinFileName() != "0") {
+        try {
+            values.loadSkin(values.skinFileName());
+        } catch (const StockError& error) {
+            report(error);
+        }
+    }
+    setSpinnerFromRef(values, report);
+    loadPage(values, report);
+}
+
+bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    return saveAsClosing(values, values.pageList(), files, report);
+}
+
+void runSessionSave(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
+{
+    // The rebuild works on a copy: the run goes on with the list as the user left it, and
+    // the oldref caption still names the refresh line that list carries.
+    PageList page;
+    page.assign(values.pageList().lines());
+    saveAsClosing(values, page, files, report);
 }
 
 } // namespace stocks

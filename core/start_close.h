@@ -28,4 +28,8 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 /// the window open.
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
 
+/// Saves the page and writes the settings as the close does while the run goes on: the page
+/// list is left as it is, so a later close or edit finds what it would have found without it.
+void runSessionSave(RunValues& values, const ProgramFiles& files, const ErrorSink& report);
+
 } // namespace stocks

@@ -344,6 +344,12 @@ void writePages()
     const std::string closed = pageBytes(closedPage(users, 10));
     put("page", "closed", "IBM|95|10|5\n" + closed);
     put("page", "first run", "MSFT||10|10\n" + pageBytes(seededPage()));
+    const std::string charts = "https://charts.example.com/c?s=%s&t=5d";
+    put("page", "moved charts",
+        "IBM|95|10|10|" + charts + "\n" +
+            pageBytes(closedPage({lines::stock("IBM", "95"), lines::stock("IBM", "95", charts),
+                                  lines::stock("T", "", charts)},
+                                 10)));
     put("page", "older lines",
         "ibm|95|0x0A|$10\n" + pageBytes({lines::title(), lines::stockAsOlderPagesWrote("IBM", "95"),
                                          lines::refresh(600), lines::footer()}));

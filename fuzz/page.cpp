@@ -2,11 +2,12 @@
 // SPDX-License-Identifier: GPL-2.0-or-later
 
 // A page file read as the start reads it, then edited as the commands and the close edit it.
-// The input's first line holds the symbol, the note, the old and the new refresh minutes,
-// separated by '|'; the page file's bytes follow it.
+// The input's first line holds the symbol, the note, the old and the new refresh minutes and
+// the chart address setting, separated by '|'; the page file's bytes follow it.
 
 #include "target_support.h"
 
+#include "core/chart_address.h"
 #include "core/integer_text.h"
 #include "core/line_match.h"
 #include "core/page_document.h"
@@ -64,7 +65,7 @@ void checkEdit(PageList& page, const std::function<void()>& edit,
 void readAndEdit(std::string_view input)
 {
     const auto lineEnd = std::min(input.find('\n'), input.size());
-    std::array<std::string_view, 4> fields;
+    std::array<std::string_view, 5> fields;
     std::string_view rest = input.substr(0, lineEnd);
     for (auto& field : fields) {
         field = rest.substr(0, rest.find('|'));
@@ -74,6 +75,10 @@ void readAndEdit(std::string_view input)
     const std::string_view note = fields[1];
     const std::string_view oldMinutes = fields[2];
     const std::string_view newMinutes = fields[3];
+    // The program starts only with a chart address that keeps its rules.
+    const std::string_view chart = fields[4].empty() || chartAddressFault(fields[4])
+                                       ? lines::builtInChartAddress()
+                                       : fields[4];
     const std::string_view bytes = input.substr(std::min(input.size(), lineEnd + 1));
 
     static ScratchFile file("page.html");
@@ -88,19 +93,22 @@ void readAndEdit(std::string_view input)
     PageList page;
     page.assign(std::move(*read));
 
-    const MaybeLine stock = lineOrNothing([&] { return lines::stock(symbol, note); });
-    const MaybeLine older =
-        lineOrNothing([&] { return lines::stockAsOlderPagesWrote(symbol, note); });
-    const auto isStock = [&](std::string_view line) { return matchesAny(line, {stock, older}); };
+    // Adding a stock takes out every line of it, at any chart address a page may hold it;
+    // removing one takes out one.
+    const auto stockTexts = lines::stockLinesToFind(symbol, note, chart);
+    const auto isStock = [&](std::string_view line) {
+        return std::any_of(stockTexts.begin(), stockTexts.end(),
+                           [line](const std::string& text) { return sameLine(line, text); });
+    };
     checkEdit(
-        page, [&] { addStock(page, symbol, note); }, isStock, 1);
+        page, [&] { addStock(page, symbol, note, chart); }, isStock, page.count());
     checkEdit(
         page, [&] { placeClosingLines(page); }, isStock, 0);
     const long long seconds = parseInteger(newMinutes).value_or(10) * 60LL;
     checkEdit(
         page, [&] { setRefreshLine(page, seconds); }, lines::isRefreshLine, 1);
     checkEdit(
-        page, [&] { removeStock(page, symbol, note); }, isStock, 1);
+        page, [&] { removeStock(page, symbol, note, chart); }, isStock, 1);
 
     const auto refreshOf = [](std::string_view minutes) {
         return lineOrNothing([&] { return lines::refresh(toInteger(minutes) * 60LL); });

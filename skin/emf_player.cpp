@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <vector>
 
@@ -185,9 +187,15 @@ public:
           budget_(budget), objects_(layout.handles)
     {}
 
-    void play(std::uint32_t type, ByteView record);
+    /// False for a record of a type it does not draw.
+    bool play(std::uint32_t type, ByteView record);
 
 private:
+    bool playShape(std::uint32_t type, ByteView record);
+    bool playMapping(std::uint32_t type, ByteView record);
+    bool playDeviceState(std::uint32_t type, ByteView record);
+    bool playObject(std::uint32_t type, ByteView record);
+    bool playPathOrBitmap(std::uint32_t type, ByteView record);
     void createObject(std::uint32_t index, GdiObject object);
     void selectObject(std::uint32_t index);
     void deleteObject(std::uint32_t index);
@@ -253,7 +261,8 @@ void EmfPlayer::stretchDibBits(ByteView record)
                   record.u32(offsetof(U_EMRSTRETCHDIBITS, dwRop)));
 }
 
-void EmfPlayer::play(std::uint32_t type, ByteView record)
+// Shapes, lines and single pixels.
+bool EmfPlayer::playShape(std::uint32_t type, ByteView record)
 {
     switch (type) {
     case U_EMR_POLYBEZIER:
@@ -284,6 +293,35 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_POLYPOLYGON16:
         context_.polyPolygon(polyPolyAt(record, type == U_EMR_POLYPOLYGON));
         break;
+    case U_EMR_SETPIXELV:
+        context_.setPixel(pointAt(record, firstField), colorFromRef(record.u32(firstField + 8)));
+        break;
+    case U_EMR_MOVETOEX:
+        context_.moveTo(pointAt(record, firstField));
+        break;
+    case U_EMR_LINETO:
+        context_.lineTo(pointAt(record, firstField));
+        break;
+    case U_EMR_ELLIPSE:
+        context_.ellipse(rectAt(record, firstField));
+        break;
+    case U_EMR_RECTANGLE:
+        context_.rectangle(rectAt(record, firstField));
+        break;
+    case U_EMR_ROUNDRECT:
+        context_.roundRect(rectAt(record, firstField),
+                           sizeAt(record, offsetof(U_EMRROUNDRECT, szlCorner)));
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Where logical coordinates land: window, viewport and world transform.
+bool EmfPlayer::playMapping(std::uint32_t type, ByteView record)
+{
+    switch (type) {
     case U_EMR_SETWINDOWEXTEX:
         context_.setWindowExt(sizeAt(record, firstField));
         break;
@@ -296,12 +334,32 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_SETVIEWPORTORGEX:
         context_.setViewportOrg(pointAt(record, firstField));
         break;
-    case U_EMR_SETPIXELV:
-        context_.setPixel(pointAt(record, firstField), colorFromRef(record.u32(firstField + 8)));
-        break;
     case U_EMR_SETMAPMODE:
         context_.setMapMode(record.u32(firstField));
         break;
+    case U_EMR_SCALEVIEWPORTEXTEX:
+        context_.scaleViewportExt(scaleAt(record));
+        break;
+    case U_EMR_SCALEWINDOWEXTEX:
+        context_.scaleWindowExt(scaleAt(record));
+        break;
+    case U_EMR_SETWORLDTRANSFORM:
+        context_.setWorldTransform(xformAt(record, firstField));
+        break;
+    case U_EMR_MODIFYWORLDTRANSFORM:
+        context_.modifyWorldTransform(xformAt(record, firstField),
+                                      record.u32(offsetof(U_EMRMODIFYWORLDTRANSFORM, iMode)));
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Modes, colours, clipping and the saved states of the device context.
+bool EmfPlayer::playDeviceState(std::uint32_t type, ByteView record)
+{
+    switch (type) {
     case U_EMR_SETBKMODE:
         context_.setBackgroundMode(record.u32(firstField));
         break;
@@ -314,23 +372,11 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_SETBKCOLOR:
         context_.setBackgroundColor(colorFromRef(record.u32(firstField)));
         break;
-    case U_EMR_MOVETOEX:
-        context_.moveTo(pointAt(record, firstField));
-        break;
-    case U_EMR_LINETO:
-        context_.lineTo(pointAt(record, firstField));
-        break;
     case U_EMR_EXCLUDECLIPRECT:
         context_.excludeClip(rectAt(record, firstField));
         break;
     case U_EMR_INTERSECTCLIPRECT:
         context_.intersectClip(rectAt(record, firstField));
-        break;
-    case U_EMR_SCALEVIEWPORTEXTEX:
-        context_.scaleViewportExt(scaleAt(record));
-        break;
-    case U_EMR_SCALEWINDOWEXTEX:
-        context_.scaleWindowExt(scaleAt(record));
         break;
     case U_EMR_SAVEDC:
         context_.save();
@@ -338,13 +384,20 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_RESTOREDC:
         context_.restore(record.i32(firstField));
         break;
-    case U_EMR_SETWORLDTRANSFORM:
-        context_.setWorldTransform(xformAt(record, firstField));
+    case U_EMR_EXTSELECTCLIPRGN:
+        context_.selectClipRects(clipRectsAt(record),
+                                 record.u32(offsetof(U_EMREXTSELECTCLIPRGN, iMode)));
         break;
-    case U_EMR_MODIFYWORLDTRANSFORM:
-        context_.modifyWorldTransform(xformAt(record, firstField),
-                                      record.u32(offsetof(U_EMRMODIFYWORLDTRANSFORM, iMode)));
-        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Pens and brushes: made, selected and deleted.
+bool EmfPlayer::playObject(std::uint32_t type, ByteView record)
+{
+    switch (type) {
     case U_EMR_SELECTOBJECT:
         selectObject(record.u32(firstField));
         break;
@@ -364,16 +417,16 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_DELETEOBJECT:
         deleteObject(record.u32(firstField));
         break;
-    case U_EMR_ELLIPSE:
-        context_.ellipse(rectAt(record, firstField));
-        break;
-    case U_EMR_RECTANGLE:
-        context_.rectangle(rectAt(record, firstField));
-        break;
-    case U_EMR_ROUNDRECT:
-        context_.roundRect(rectAt(record, firstField),
-                           sizeAt(record, offsetof(U_EMRROUNDRECT, szlCorner)));
-        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Paths, and bitmaps copied onto the picture.
+bool EmfPlayer::playPathOrBitmap(std::uint32_t type, ByteView record)
+{
+    switch (type) {
     case U_EMR_BEGINPATH:
         context_.beginPath();
         break;
@@ -395,10 +448,6 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
     case U_EMR_ABORTPATH:
         context_.abortPath();
         break;
-    case U_EMR_EXTSELECTCLIPRGN:
-        context_.selectClipRects(clipRectsAt(record),
-                                 record.u32(offsetof(U_EMREXTSELECTCLIPRGN, iMode)));
-        break;
     case U_EMR_BITBLT:
         bitBlt(record, false);
         break;
@@ -409,8 +458,18 @@ void EmfPlayer::play(std::uint32_t type, ByteView record)
         stretchDibBits(record);
         break;
     default:
-        break;
+        return false;
     }
+    return true;
+}
+
+bool EmfPlayer::play(std::uint32_t type, ByteView record)
+{
+    const std::array groups = {&EmfPlayer::playShape, &EmfPlayer::playMapping,
+                               &EmfPlayer::playDeviceState, &EmfPlayer::playObject,
+                               &EmfPlayer::playPathOrBitmap};
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](auto group) { return (this->*group)(type, record); });
 }
 
 } // namespace

@@ -18,7 +18,8 @@
 //    checks the header and every record before anything is drawn: readEmfLayout()
 //    (emf_layout.cpp) or readWmfLayout() (wmf_layout.cpp), with libUEMF's record checks.
 // 4. Metafile::toImage() plays the records onto a QPainter: playEmf() (emf_player.cpp) or
-//    playWmf() (wmf_player.cpp). Each is one switch over the record types; each case decodes
+//    playWmf() (wmf_player.cpp). Each hands a record to a few switches, one per kind of record
+//    (shapes, mapping, device state, objects, and in EMF paths and bitmaps); each case decodes
 //    one record and makes one call, mostly on GdiContext (gdi_context.cpp), which keeps the
 //    Windows device-context state (mapping, pen, brush, clipping, paths) and draws with
 //    QPainter. Fields are read through ByteView (byte_view.h), which refuses reads outside

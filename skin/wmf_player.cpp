@@ -10,6 +10,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <array>
 #include <set>
 #include <vector>
 
@@ -200,9 +202,14 @@ public:
         context_.setViewportExt(QSizeF(layout.size));
     }
 
-    void play(std::uint16_t function, ByteView record);
+    /// False for a record of a type it does not draw.
+    bool play(std::uint16_t function, ByteView record);
 
 private:
+    bool playShape(std::uint16_t function, ByteView record);
+    bool playMapping(std::uint16_t function, ByteView record);
+    bool playDeviceState(std::uint16_t function, ByteView record);
+    bool playObject(std::uint16_t function, ByteView record);
     void addObject(GdiObject object);
     void selectObject(std::uint16_t index);
     void deleteObject(std::uint16_t index);
@@ -293,67 +300,16 @@ void WmfPlayer::blit(ByteView record, std::uint16_t function)
                   QRectF(point(source), size(sourceSize)), rop);
 }
 
-void WmfPlayer::play(std::uint16_t function, ByteView record)
+// Shapes, lines, single pixels and bitmaps.
+bool WmfPlayer::playShape(std::uint16_t function, ByteView record)
 {
     const char* data = record.data();
     switch (function) {
-    case SaveDc:
-        check(U_WMRSAVEDC_get(data));
-        context_.save();
-        break;
-    case RestoreDc:
-        context_.restore(fieldOf(U_WMRRESTOREDC_get, data));
-        break;
-    case SetBkMode:
-        context_.setBackgroundMode(fieldOf(U_WMRSETBKMODE_get, data));
-        break;
-    case SetMapMode:
-        context_.setMapMode(fieldOf(U_WMRSETMAPMODE_get, data));
-        break;
-    case SetRop2:
-        context_.setRop2(fieldOf(U_WMRSETROP2_get, data));
-        break;
-    case SetPolyFillMode:
-        context_.setPolyFillMode(fieldOf(U_WMRSETPOLYFILLMODE_get, data));
-        break;
-    case SetBkColor:
-        context_.setBackgroundColor(color(fieldOf(U_WMRSETBKCOLOR_get, data)));
-        break;
-    case SetWindowOrg:
-        context_.setWindowOrg(point(fieldOf(U_WMRSETWINDOWORG_get, data)));
-        break;
-    case SetWindowExt:
-        context_.setWindowExt(size(fieldOf(U_WMRSETWINDOWEXT_get, data)));
-        break;
-    case SetViewportOrg:
-        context_.setViewportOrg(point(fieldOf(U_WMRSETVIEWPORTORG_get, data)));
-        break;
-    case SetViewportExt:
-        context_.setViewportExt(size(fieldOf(U_WMRSETVIEWPORTEXT_get, data)));
-        break;
-    case OffsetWindowOrg:
-        context_.offsetWindowOrg(point(fieldOf(U_WMROFFSETWINDOWORG_get, data)));
-        break;
-    case OffsetViewportOrg:
-        context_.offsetViewportOrg(point(fieldOf(U_WMROFFSETVIEWPORTORG_get, data)));
-        break;
-    case ScaleWindowExt:
-        context_.scaleWindowExt(scaleOf(U_WMRSCALEWINDOWEXT_get, data));
-        break;
-    case ScaleViewportExt:
-        context_.scaleViewportExt(scaleOf(U_WMRSCALEVIEWPORTEXT_get, data));
-        break;
     case LineTo:
         context_.lineTo(point(fieldOf(U_WMRLINETO_get, data)));
         break;
     case MoveTo:
         context_.moveTo(point(fieldOf(U_WMRMOVETO_get, data)));
-        break;
-    case ExcludeClipRect:
-        context_.excludeClip(rect(fieldOf(U_WMREXCLUDECLIPRECT_get, data)));
-        break;
-    case IntersectClipRect:
-        context_.intersectClip(rect(fieldOf(U_WMRINTERSECTCLIPRECT_get, data)));
         break;
     case Ellipse:
         context_.ellipse(rect(fieldOf(U_WMRELLIPSE_get, data)));
@@ -379,6 +335,96 @@ void WmfPlayer::play(std::uint16_t function, ByteView record)
     case PolyPolygon:
         context_.polyPolygon(polyPolygonAt(record));
         break;
+    case DibBitBlt:
+    case DibStretchBlt:
+    case StretchDib:
+        blit(record, function);
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Where logical coordinates land: window and viewport.
+bool WmfPlayer::playMapping(std::uint16_t function, ByteView record)
+{
+    const char* data = record.data();
+    switch (function) {
+    case SetMapMode:
+        context_.setMapMode(fieldOf(U_WMRSETMAPMODE_get, data));
+        break;
+    case SetWindowOrg:
+        context_.setWindowOrg(point(fieldOf(U_WMRSETWINDOWORG_get, data)));
+        break;
+    case SetWindowExt:
+        context_.setWindowExt(size(fieldOf(U_WMRSETWINDOWEXT_get, data)));
+        break;
+    case SetViewportOrg:
+        context_.setViewportOrg(point(fieldOf(U_WMRSETVIEWPORTORG_get, data)));
+        break;
+    case SetViewportExt:
+        context_.setViewportExt(size(fieldOf(U_WMRSETVIEWPORTEXT_get, data)));
+        break;
+    case OffsetWindowOrg:
+        context_.offsetWindowOrg(point(fieldOf(U_WMROFFSETWINDOWORG_get, data)));
+        break;
+    case OffsetViewportOrg:
+        context_.offsetViewportOrg(point(fieldOf(U_WMROFFSETVIEWPORTORG_get, data)));
+        break;
+    case ScaleWindowExt:
+        context_.scaleWindowExt(scaleOf(U_WMRSCALEWINDOWEXT_get, data));
+        break;
+    case ScaleViewportExt:
+        context_.scaleViewportExt(scaleOf(U_WMRSCALEVIEWPORTEXT_get, data));
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Modes, colours, clipping and the saved states of the device context.
+bool WmfPlayer::playDeviceState(std::uint16_t function, ByteView record)
+{
+    const char* data = record.data();
+    switch (function) {
+    case SaveDc:
+        check(U_WMRSAVEDC_get(data));
+        context_.save();
+        break;
+    case RestoreDc:
+        context_.restore(fieldOf(U_WMRRESTOREDC_get, data));
+        break;
+    case SetBkMode:
+        context_.setBackgroundMode(fieldOf(U_WMRSETBKMODE_get, data));
+        break;
+    case SetRop2:
+        context_.setRop2(fieldOf(U_WMRSETROP2_get, data));
+        break;
+    case SetPolyFillMode:
+        context_.setPolyFillMode(fieldOf(U_WMRSETPOLYFILLMODE_get, data));
+        break;
+    case SetBkColor:
+        context_.setBackgroundColor(color(fieldOf(U_WMRSETBKCOLOR_get, data)));
+        break;
+    case ExcludeClipRect:
+        context_.excludeClip(rect(fieldOf(U_WMREXCLUDECLIPRECT_get, data)));
+        break;
+    case IntersectClipRect:
+        context_.intersectClip(rect(fieldOf(U_WMRINTERSECTCLIPRECT_get, data)));
+        break;
+    default:
+        return false;
+    }
+    return true;
+}
+
+// Pens, brushes and the other objects: made, selected and deleted.
+bool WmfPlayer::playObject(std::uint16_t function, ByteView record)
+{
+    const char* data = record.data();
+    switch (function) {
     case SelectObject:
         selectObject(fieldOf(U_WMRSELECTOBJECT_get, data));
         break;
@@ -402,14 +448,18 @@ void WmfPlayer::play(std::uint16_t function, ByteView record)
     case CreateRegion:
         addObject(GdiObject{GdiObject::Kind::Other, {}, {}});
         break;
-    case DibBitBlt:
-    case DibStretchBlt:
-    case StretchDib:
-        blit(record, function);
-        break;
     default:
-        break;
+        return false;
     }
+    return true;
+}
+
+bool WmfPlayer::play(std::uint16_t function, ByteView record)
+{
+    const std::array groups = {&WmfPlayer::playShape, &WmfPlayer::playMapping,
+                               &WmfPlayer::playDeviceState, &WmfPlayer::playObject};
+    return std::any_of(groups.begin(), groups.end(),
+                       [&](auto group) { return (this->*group)(function, record); });
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "ui/click_label.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 #include <utility>
@@ -20,6 +21,16 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && std::exchange(clickPending_, false) &&
         rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void ClickLabel::activate()
+{
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (isHidden() || !isEnabled() || (modal && !modal->isAncestorOf(this)))
+        return;
+    emit pressed(Qt::LeftButton);
+    emit clicked();
+    emit doubleClicked();
 }
 
 void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event)

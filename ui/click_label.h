@@ -14,6 +14,17 @@ class ClickLabel : public QLabel {
 public:
     using QLabel::QLabel;
 
+    /// A link opens a page or a site: assistive tools offer it as a link to follow rather
+    /// than as a button to press.
+    void setLink(bool link) { link_ = link; }
+    bool isLink() const { return link_; }
+
+    /// Runs the label's command for someone without a mouse. Each label answers one mouse
+    /// gesture; whichever it is, it is signalled once: a press, a click, a double click.
+    /// A label the mouse could not reach now (hidden, disabled, under a modal box) does
+    /// nothing.
+    Q_INVOKABLE void activate();
+
 signals:
     void clicked();
     void doubleClicked();
@@ -26,6 +37,7 @@ protected:
 
 private:
     bool clickPending_ = false;
+    bool link_ = false;
 };
 
 } // namespace stocks

@@ -46,12 +46,16 @@ void TForm2::showPageList(stocks::PageListModel& page)
     if (page_ != &page) {
         page_ = &page;
         ListBox1->setModel(&page);
-        // The list's click: the user chose a line, with the mouse or the keyboard. A line
-        // moving under the selection as the page list changes is no choice, and the current
-        // row alone also moves without any choice, when the list takes the focus.
+        // The list's click: the user chose a line, with the mouse, the keyboard or a screen
+        // reader. A line moving under the selection as the page list changes is no choice,
+        // and the current row alone also moves without any choice, when the list takes the
+        // focus. The question waits for the event loop: whoever chose the line gets their
+        // answer first, and a screen reader is not held until the box closes.
         connect(ListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-            if (!forgetting_ && page_ && !page_->changing())
-                ListBox1Click();
+            if (!forgetting_ && page_ && !page_->changing() && !questionQueued_) {
+                questionQueued_ = true;
+                QMetaObject::invokeMethod(this, "askQueuedQuestion", Qt::QueuedConnection);
+            }
         });
     }
     // Each opening shows the page list as it is now, with no line chosen.
@@ -71,6 +75,13 @@ void TForm2::ListBox1Click()
         page_->page().remove(static_cast<std::size_t>(row));
         forgetChoice();
     });
+}
+
+void TForm2::askQueuedQuestion()
+{
+    // Choices made before it runs make one question, about the line chosen last.
+    questionQueued_ = false;
+    ListBox1Click();
 }
 
 void TForm2::forgetChoice()

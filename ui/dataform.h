@@ -27,10 +27,12 @@ public:
     void ListBox1Click();
 
 private:
+    Q_INVOKABLE void askQueuedQuestion();
     void forgetChoice();
 
     QPointer<stocks::PageListModel> page_;
     bool forgetting_ = false;
+    bool questionQueued_ = false;
 };
 
 extern TForm2* Form2;

@@ -4,7 +4,9 @@
 #include "ui/form1_controls.h"
 
 #include "core/page_lines.h"
+#include "ui/built_in_resources.h"
 #include "ui/click_label.h"
+#include "ui/glyph_button.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/unseen_list_box.h"
@@ -18,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <type_traits>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -26,7 +29,7 @@ namespace {
 
 // The member a row fills also says what kind of control it is.
 using Member = std::variant<QLabel * TForm1::*, ClickLabel * TForm1::*, QLineEdit * TForm1::*,
-                            QListView * TForm1::*, QPushButton * TForm1::*, UpDown * TForm1::*>;
+                            UnseenListBox * TForm1::*, QPushButton * TForm1::*, UpDown * TForm1::*>;
 
 struct ControlRow {
     Member member;
@@ -70,7 +73,7 @@ std::vector<ControlRow> controlRows(const QFont& window)
         {&F::look,     "look",     "Look now",    {8, 56, 73, 13},   link,   centred,  red,   busy,
                        "Open Stock Your List",     "Look now"},
         {&F::Label1,   "Label1",   "Grabhandle",  {8, 0, 121, 57},   small,  topLeft,  white, hand,
-                       "",                         "Grab handle"},
+                       "",                         "Move the window"},
         {&F::xout,     "xout",     "X",           {107, 44, 12, 16}, letter, centred,  {},    {},
                        "",                         "Close"},
         {&F::Dat,      "Dat",      "D",           {70, 185, 12, 16}, letter, centred,  {},    {},
@@ -115,19 +118,14 @@ QLineEdit* create(TForm1&, QLineEdit* TForm1::*, const ControlRow& row, QWidget*
     return edit;
 }
 
-UnseenListBox* create(TForm1&, QListView* TForm1::*, const ControlRow&, QWidget* client)
+UnseenListBox* create(TForm1&, UnseenListBox* TForm1::*, const ControlRow&, QWidget* client)
 {
-    auto* list = new UnseenListBox(client);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    return list;
+    return new UnseenListBox(client);
 }
 
 QPushButton* create(TForm1&, QPushButton* TForm1::*, const ControlRow& row, QWidget* client)
 {
-    auto* button = new QPushButton(row.caption, client);
-    button->setStyleSheet(QStringLiteral("padding: 0px;"));
-    return button;
+    return new GlyphButton(row.caption, client);
 }
 
 // The spinner's buddy is the row before it.
@@ -160,6 +158,23 @@ void applyRow(QWidget* control, const ControlRow& row)
     control->setAccessibleDescription(control->toolTip());
 }
 
+// What assistive tools say of the label commands: the two that open a page are links, and
+// those without a hint tell what they do.
+void describeCommands(const TForm1& form)
+{
+    form.look->setLink(true);
+    form.urllabel->setLink(true);
+    const std::pair<QWidget*, const char*> descriptions[] = {
+        {form.Label1, "Drag it with the mouse to move the window"},
+        {form.xout, "Save the page and the settings and close the program"},
+        {form.Dat, "Show every line of the page; choosing a line offers to delete it"},
+        {form.Brok, "Add a link to your broker's web site to the page, once"},
+        {form.Label2, "Choose another picture for the sign"},
+    };
+    for (const auto& [control, description] : descriptions)
+        control->setAccessibleDescription(QString::fromLatin1(description));
+}
+
 } // namespace
 
 void createForm1Controls(TForm1& form, QWidget* client)
@@ -175,15 +190,16 @@ void createForm1Controls(TForm1& form, QWidget* client)
             },
             row.member);
     }
-    form.Image1->setPixmap(QPixmap(QStringLiteral(":/skin.bmp"), "bmp"));
+    form.Image1->setPixmap(QPixmap::fromImage(builtInPicture(QStringLiteral(":/skin.bmp"))));
     form.oldref->setAutoFillBackground(true);
-    form.oldref->adjustSize();
     // It only holds the written refresh minutes; the faces standing in for the designed one
-    // are wide enough to reach into the sign, so it is kept out of sight altogether.
+    // are wide enough to reach into the sign, so it is kept out of sight altogether. Never
+    // shown, it is not sized to its caption either: measuring would load its font for nothing.
     form.oldref->hide();
     form.ref->setReadOnly(true);
     form.UpDown1->setRange(2, 99);
     form.UpDown1->setPosition(10);
+    describeCommands(form);
 }
 
 } // namespace stocks

@@ -34,7 +34,6 @@ std::string Form1RunValues::oldrefCaption() const
 void Form1RunValues::setOldrefCaption(const std::string& caption)
 {
     form_.oldref->setText(toQt(caption));
-    form_.oldref->adjustSize();
 }
 
 int Form1RunValues::spinnerPosition() const

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "core/page_lines.h"
 #include "core/run_values.h"
 
 class QLabel;
@@ -44,11 +45,15 @@ public:
     void setBrokerVisible(bool visible) override;
     std::string skinFileName() const override { return skinFileName_; }
     void setSkinFileName(const std::string& name) override { skinFileName_ = name; }
+    std::string chartAddress() const override { return chartAddress_; }
+    void setChartAddress(const std::string& address) override { chartAddress_ = address; }
     bool lookVisible() const override;
     void setLookVisible(bool visible) override;
     PageList& pageList() override { return page_; }
     bool pageFileUnreadable() const override { return pageFileUnreadable_; }
     void setPageFileUnreadable(bool unreadable) override { pageFileUnreadable_ = unreadable; }
+    bool closingPageSaved() const override { return closingPageSaved_; }
+    void setClosingPageSaved(bool saved) override { closingPageSaved_ = saved; }
     void applyWindowShape() override;
     void loadSkin(const std::string& fileName) override;
 
@@ -57,7 +62,9 @@ private:
     PageList page_;
     std::string pageFileName_;
     std::string skinFileName_ = "0";
+    std::string chartAddress_{lines::builtInChartAddress()};
     bool pageFileUnreadable_ = false;
+    bool closingPageSaved_ = false;
     // The place read at start, kept for the close where the window cannot learn its own.
     int storedTop_ = 0;
     int storedLeft_ = 0;

@@ -3,8 +3,8 @@
 
 #include "ui/program_run.h"
 
+#include "ui/accessible_interfaces.h"
 #include "ui/built_in_resources.h"
-#include "ui/dataform.h"
 #include "ui/one_copy_per_page.h"
 #include "ui/session_end.h"
 #include "ui/stokfile1.h"
@@ -20,11 +20,10 @@ int runProgram(const ProgramFiles& files, const std::function<void(TForm1&)>& on
     OneCopyPerPage oneCopy(files);
     if (oneCopy.anotherCopyRuns())
         return 0;
-    registerBuiltInResources();
-    QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/program_icon.ico"), "ico")));
+    installAccessibleInterfaces();
+    QApplication::setWindowIcon(
+        QIcon(QPixmap::fromImage(builtInPicture(QStringLiteral(":/program_icon.ico")))));
     TForm1 form1(files);
-    TForm2 form2;
-    Form2 = &form2;
     oneCopy.bringToFrontOnRequest(form1);
     const SessionEnd sessionEnd(form1);
     if (onShow)

@@ -8,7 +8,9 @@
 #include "ui/stokfile1.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGuiApplication>
+#include <QSessionManager>
 
 #include <cstdio>
 #include <cstdlib>
@@ -36,7 +38,10 @@ SessionEnd* running = nullptr;
 SessionEnd::SessionEnd(TForm1& form)
     : form_(form), signals_(std::make_unique<platform::TerminationSignals>([this] { end(); }))
 {
-    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &SessionEnd::end);
+    // A checkpoint asks for the data too, and the session goes on after it: save, never end.
+    connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &SessionEnd::saveForSession);
+    connect(qGuiApp, &QGuiApplication::saveStateRequest, this, &SessionEnd::restartPlainly);
+    QCoreApplication::instance()->installEventFilter(this);
     // On a lost X display Qt ends the process with exit() from the event loop: the window
     // and its values are still whole then, so the close runs from an exit handler.
     [[maybe_unused]] static const int exitHandlerSet = std::atexit(endOnExit);
@@ -48,6 +53,37 @@ SessionEnd::~SessionEnd()
     running = nullptr;
     if (closed_)
         setPrompts(previousPrompts_);
+}
+
+bool SessionEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Quit && watched == QCoreApplication::instance()) {
+        // The session manager's quit, or ours once the window's close has run: Qt now
+        // closes the windows, and no box may keep this window from closing any more.
+        quitting_ = true;
+    } else if (quitting_ && event->type() == QEvent::Close && watched == &form_) {
+        end();
+        return true;
+    }
+    return false;
+}
+
+void SessionEnd::saveForSession(QSessionManager& manager)
+{
+    restartPlainly(manager);
+    if (closed_)
+        return;
+    // Nobody need be there to answer a box while the session saves.
+    Prompts* const previous = setPrompts(&standardErrorPrompts);
+    form_.FormSessionSave();
+    setPrompts(previous);
+}
+
+void SessionEnd::restartPlainly(QSessionManager& manager)
+{
+    // Qt's own restart command adds a session option; the settings file is all the state
+    // there is, so the program as it is started by hand restores the session.
+    manager.setRestartCommand({QCoreApplication::applicationFilePath()});
 }
 
 void SessionEnd::closeQuietly()

@@ -33,16 +33,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 
 #include <utility>
 
 namespace {
 
+using stocks::ClickLabel;
 using stocks::clientHeight;
 using stocks::clientWidth;
-using stocks::ClickLabel;
 using stocks::Face;
 
 } // namespace
@@ -50,13 +49,13 @@ using stocks::Face;
 TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), files_(files)
 {
-    stocks::registerBuiltInResources();
     // Where the window system shows the full rectangle of a shaped window, only what the
     // children paint inside the shape may show.
     if (!stocks::platform::masksWindowPixels())
         setAttribute(Qt::WA_TranslucentBackground);
     setWindowTitle(QStringLiteral("Morvane Stocks"));
-    setWindowIcon(QIcon(QPixmap(QStringLiteral(":/window_icon.ico"), "ico")));
+    setWindowIcon(
+        QIcon(QPixmap::fromImage(stocks::builtInPicture(QStringLiteral(":/window_icon.ico")))));
     setFont(stocks::windowsFont(Face::MsSansSerif, 11));
     const auto [left, top] = stocks::clientOffset();
     setFixedSize(clientWidth + 2 * left, clientHeight + top + left);
@@ -70,7 +69,11 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    if (Form2 == dataList_.get())
+        Form2 = nullptr;
+}
 
 void TForm1::createControls()
 {
@@ -78,6 +81,7 @@ void TForm1::createControls()
     new stocks::WindowFrame(this);
     clientArea = new QWidget(this);
     clientArea->setGeometry(left, top, clientWidth, clientHeight);
+    clientArea->setAccessibleName(QStringLiteral("Dollar sign"));
     stocks::createForm1Controls(*this, clientArea);
 
     setTabOrder(Stock, price);
@@ -117,6 +121,11 @@ bool TForm1::FormClose()
     return closed;
 }
 
+void TForm1::FormSessionSave()
+{
+    stocks::runHandler([this] { stocks::runSessionSave(*values_, files_, stocks::showError); });
+}
+
 void TForm1::closeEvent(QCloseEvent* event)
 {
     if (!FormClose()) {
@@ -135,7 +144,7 @@ void TForm1::addClick()
             const QString note =
                 price->text() == QLatin1String("Price") ? QString() : price->text();
             const std::string noteBytes = stocks::fromQt(note);
-            stocks::addStock(values_->pageList(), symbol, noteBytes);
+            stocks::addStock(values_->pageList(), symbol, noteBytes, values_->chartAddress());
             price->clear();
             stocks::savePage(*values_);
         }
@@ -150,7 +159,7 @@ void TForm1::remClick()
         if (Stock->text() != QLatin1String("Stock")) {
             const std::string symbol = stocks::fromQt(Stock->text());
             const std::string note = stocks::fromQt(price->text());
-            stocks::removeStock(values_->pageList(), symbol, note);
+            stocks::removeStock(values_->pageList(), symbol, note, values_->chartAddress());
             stocks::placeClosingLines(values_->pageList());
             price->clear();
             stocks::savePage(*values_);
@@ -206,8 +215,12 @@ void TForm1::urllabelClick()
 void TForm1::DatClick()
 {
     stocks::runHandler([this] {
-        if (Form2)
-            Form2->showPageList(*pageModel_);
+        // Made at its first opening: until then it would only take up memory.
+        if (!Form2) {
+            dataList_ = std::make_unique<TForm2>();
+            Form2 = dataList_.get();
+        }
+        Form2->showPageList(*pageModel_);
     });
 }
 

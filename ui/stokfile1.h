@@ -11,13 +11,14 @@
 
 class QLabel;
 class QLineEdit;
-class QListView;
 class QPushButton;
+class TForm2;
 
 namespace stocks {
 class ClickLabel;
 class Form1RunValues;
 class PageListModel;
+class UnseenListBox;
 class UpDown;
 } // namespace stocks
 
@@ -42,7 +43,7 @@ public:
     stocks::ClickLabel* Label2;
     QLineEdit* Stock;
     QLineEdit* price;
-    QListView* ListBox1;
+    stocks::UnseenListBox* ListBox1;
     QPushButton* rem;
     QPushButton* add;
     QLineEdit* ref;
@@ -60,6 +61,8 @@ public:
     void Label2DblClick();
     /// The close sequence; also run without a close event when the session ends.
     bool FormClose();
+    /// The close's saves while the run goes on, when the session manager asks for the data.
+    void FormSessionSave();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,4 +76,6 @@ private:
     std::unique_ptr<stocks::Form1RunValues> values_;
     // Declared after the run values, which hold the page list it shows, so it goes first.
     std::unique_ptr<stocks::PageListModel> pageModel_;
+    // The data list window, once opened; it shows the page list, so it goes first.
+    std::unique_ptr<TForm2> dataList_;
 };

@@ -5,23 +5,9 @@
 
 namespace stocks {
 
-void UnseenListBox::doItemsLayout()
+UnseenListBox::UnseenListBox(QWidget* parent) : QWidget(parent)
 {
-    if (!hasFocus()) {
-        layoutPending_ = true;
-        return;
-    }
-    layoutPending_ = false;
-    QListView::doItemsLayout();
-}
-
-void UnseenListBox::focusInEvent(QFocusEvent* event)
-{
-    if (layoutPending_) {
-        layoutPending_ = false;
-        QListView::doItemsLayout();
-    }
-    QListView::focusInEvent(event);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 } // namespace stocks

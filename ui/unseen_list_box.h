@@ -3,24 +3,25 @@
 
 #pragma once
 
-#include <QListView>
+#include <QAbstractItemModel>
+#include <QPointer>
+#include <QWidget>
 
 namespace stocks {
 
-/// @brief A list box that lies out of sight: it lays its rows out only when it takes the
-/// focus, so a long page list costs nothing to lay out again after every edit.
-class UnseenListBox : public QListView {
+/// @brief The main window's list box, which lies outside the sign and is never seen: it holds
+/// the page list's model and takes the keyboard focus in its turn, and nothing more. A real
+/// list view here would cost every start a megabyte of memory for rows no one sees.
+class UnseenListBox : public QWidget {
     Q_OBJECT
 public:
-    using QListView::QListView;
+    explicit UnseenListBox(QWidget* parent = nullptr);
 
-    void doItemsLayout() override;
-
-protected:
-    void focusInEvent(QFocusEvent* event) override;
+    void setModel(QAbstractItemModel* model) { model_ = model; }
+    QAbstractItemModel* model() const { return model_.data(); }
 
 private:
-    bool layoutPending_ = false;
+    QPointer<QAbstractItemModel> model_;
 };
 
 } // namespace stocks

@@ -3,6 +3,7 @@
 
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QToolButton>
@@ -38,6 +39,8 @@ void UpDown::setPosition(int position)
 {
     position_ = std::clamp(position, minimum_, maximum_);
     buddy_->setText(QString::number(position_));
+    QAccessibleValueChangeEvent change(this, position_);
+    QAccessible::updateAccessibility(&change);
 }
 
 void UpDown::step(int delta)

@@ -18,6 +18,8 @@ public:
     UpDown(QLineEdit* buddy, QWidget* parent);
 
     void setRange(int minimum, int maximum);
+    int minimum() const { return minimum_; }
+    int maximum() const { return maximum_; }
     int position() const { return position_; }
     /// Sets the position from code: no changing() is raised.
     void setPosition(int position);

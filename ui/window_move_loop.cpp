@@ -74,6 +74,9 @@ private:
 
 void runWindowMoveLoop(QWidget& window)
 {
+    // A move follows a held button; a press from a screen reader holds none.
+    if (QGuiApplication::mouseButtons() == Qt::NoButton)
+        return;
     if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove())
         return;
     QEventLoop loop;

@@ -80,6 +80,27 @@ TEST(PageDocument, OlderUnencodedStockLinesAreStillFound)
                                    lines::dow(), lines::site(), lines::footer()}));
 }
 
+TEST(PageDocument, PlusAndMinusFindTheStockUnderAnyAddressItWasWrittenWith)
+{
+    const std::string chart = "https://c.example/c.png?t=%s&size=s";
+    const std::string current = lines::stock("BRK B", "300", chart);
+    EXPECT_EQ(current, "<img src=\"https://c.example/c.png?t=BRK%20B&size=s\">300");
+    const Lines written = {current, lines::stock("BRK B", "300"),
+                           lines::stockAsOlderPagesWrote("BRK B", "300")};
+    const auto other = lines::stock("BRK B", "310", chart);
+    for (const auto& line : written) {
+        PageList page = pageOf({line, other});
+        removeStock(page, "brk b", "300", chart);
+        EXPECT_EQ(page.lines(), Lines{other}) << line;
+    }
+    // Every way the stock was written goes, duplicates too, and one line takes their place.
+    PageList page = pageOf(readBackPage({written[2], other, written[1], written[0], written[1]}));
+    addStock(page, "BRK B", "300", chart);
+    Lines expected = readBackPage({other});
+    expected.insert(expected.end() - 4, current);
+    EXPECT_EQ(page.lines(), expected);
+}
+
 TEST(PageDocument, RebuildKeepsUserLinesBetweenFreshFixedLines)
 {
     PageList page = pageOf(seededPage());

@@ -60,11 +60,15 @@ public:
     void setBrokerVisible(bool visible) override { broker_ = visible; }
     std::string skinFileName() const override { return skin_; }
     void setSkinFileName(const std::string& name) override { skin_ = name; }
+    std::string chartAddress() const override { return chart_; }
+    void setChartAddress(const std::string& address) override { chart_ = address; }
     bool lookVisible() const override { return look_; }
     void setLookVisible(bool visible) override { look_ = visible; }
     PageList& pageList() override { return page_; }
     bool pageFileUnreadable() const override { return unreadable_; }
     void setPageFileUnreadable(bool unreadable) override { unreadable_ = unreadable; }
+    bool closingPageSaved() const override { return closingSaved_; }
+    void setClosingPageSaved(bool saved) override { closingSaved_ = saved; }
     void applyWindowShape() override { events.push_back("shape"); }
     void loadSkin(const std::string& fileName) override
     {
@@ -87,9 +91,9 @@ private:
     }
 
     PageList page_;
-    std::string pageFileName_, ref_, oldref_, skin_;
+    std::string pageFileName_, ref_, oldref_, skin_, chart_;
     int spinner_ = 0, top_ = 0, left_ = 0;
-    bool broker_ = false, look_ = true, unreadable_ = false;
+    bool broker_ = false, look_ = true, unreadable_ = false, closingSaved_ = false;
 };
 
 const std::string ibm = lines::stock("IBM", "95");
@@ -128,6 +132,7 @@ TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
     EXPECT_EQ(values.pageFileName(), page().string());
     EXPECT_EQ(values.pageList().lines(), seededPage());
     EXPECT_FALSE(values.lookVisible());
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
 
     ASSERT_TRUE(close(values));
     EXPECT_TRUE(reports.empty());
@@ -147,8 +152,8 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
     writeBytes(watch, original);
     writeBytes(files.settingsFile,
                "[html]\r\nfile=" + watch.string() +
-                   "\r\nrefrate=15\r\n[form]\r\ntop=250\r\nleft=-5\r\nskin=0\r\n"
-                   "[broker]\r\nvis=0\r\n");
+                   "\r\nrefrate=15\r\nchart=\"https://c.example/c.png?t=%s\"\r\n[form]\r\n"
+                   "top=250\r\nleft=-5\r\nskin=0\r\n[broker]\r\nvis=0\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.events, Lines({"shape", "settings", "spinner 15", "page"}));
@@ -158,6 +163,7 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
     EXPECT_EQ(values.windowTop(), 250);
     EXPECT_EQ(values.windowLeft(), -5);
     EXPECT_FALSE(values.brokerVisible());
+    EXPECT_EQ(values.chartAddress(), "https://c.example/c.png?t=%s");
     EXPECT_EQ(values.pageList().lines(), plusEmptyLine(closedPage({ibm}, 15)));
 
     values.setWindowPosition(300, 40);
@@ -177,10 +183,11 @@ TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
 
 TEST_F(StartCloseTest, AnEmptyPageFileNameFallsBackToTheDefault)
 {
-    writeBytes(files.settingsFile, "[html]\r\nfile=\r\n");
+    writeBytes(files.settingsFile, "[html]\r\nfile=\r\nchart=\r\n");
     MemoryRunValues values;
     start(values);
     EXPECT_EQ(values.pageFileName(), page().string());
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
     ASSERT_TRUE(close(values));
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(reports.empty());
@@ -217,6 +224,20 @@ TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
         EXPECT_EQ(bytesOf(page()), pageBytes(saved));
         EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
     }
+}
+
+TEST_F(StartCloseTest, ABrokenChartAddressIsReportedOnceAndTheBuiltInOneServes)
+{
+    const std::string settings = "[HTML]\r\nChart=http://c.example/chart.png\r\nrefrate=15\r\n";
+    writeBytes(files.settingsFile, settings);
+    MemoryRunValues values;
+    start(values);
+    EXPECT_EQ(reports,
+              Lines{"The chart address in " + files.settingsFile.string() + " must hold one %s"});
+    EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
+    EXPECT_EQ(values.refText(), "15");
+    EXPECT_EQ(values.pageList().lines(), seededPage());
+    EXPECT_EQ(bytesOf(files.settingsFile), settings);
 }
 
 TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
@@ -301,6 +322,41 @@ TEST_F(StartCloseTest, ASettingsFileThatCannotBeWrittenDoesNotBlockTheClose)
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_TRUE(fs::is_directory(files.settingsFile));
     EXPECT_TRUE(fs::is_empty(files.settingsFile));
+}
+
+TEST_F(StartCloseTest, ASessionSaveWritesWhatTheCloseWouldAndTheCloseSavesOnlyChanges)
+{
+    writeBytes(page(), pageBytes(closedPage({ibm}, 10)));
+    MemoryRunValues values;
+    start(values);
+    // A spinner step from 10 to 11 as the window makes it: the page keeps 600 seconds.
+    setRefreshLine(values.pageList(), 600);
+    values.setRefText("11");
+    savePage(values);
+    const std::string stepped = bytesOf(page());
+    const Lines inMemory = values.pageList().lines();
+
+    runSessionSave(values, files, collect());
+    const std::string closed = pageBytes(closedPage({ibm}, 11));
+    EXPECT_EQ(bytesOf(page()), closed);
+    EXPECT_EQ(bytesOf(backup()), stepped);
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "11");
+    EXPECT_EQ(values.pageList().lines(), inMemory);
+
+    // The logout's close right after it finds that page on disk and saves nothing more.
+    ASSERT_TRUE(close(values));
+    EXPECT_EQ(bytesOf(page()), closed);
+    EXPECT_EQ(bytesOf(backup()), stepped);
+
+    // A line deleted in the data list after a session save still goes at the close.
+    MemoryRunValues next;
+    start(next);
+    runSessionSave(next, files, collect());
+    next.pageList().remove(*next.pageList().find(ibm));
+    ASSERT_TRUE(close(next));
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({}, 11)));
+    EXPECT_EQ(bytesOf(backup()), closed);
+    EXPECT_TRUE(reports.empty());
 }
 
 } // namespace

@@ -7,7 +7,9 @@
 #include "tests/ui/form1_fixture.h"
 #include "ui/up_down.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QListView>
@@ -62,9 +64,10 @@ protected:
         QListView& list = *form2_->ListBox1;
         QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
                           list.visualRect(list.model()->index(row, 0)).center());
+        QCoreApplication::processEvents(); // the question comes from the event loop
     }
 
-    std::vector<std::string> dataLines() const { return rowsOf(*form2_->ListBox1); }
+    std::vector<std::string> dataLines() const { return rowsOf(form2_->ListBox1->model()); }
 
     std::unique_ptr<TForm2> form2_;
 
@@ -85,7 +88,10 @@ TEST_F(DataFormTest, WindowIsAPlainHiddenListThatFillsItsClientArea)
     EXPECT_EQ(dataList.font().pixelSize(), 11);
 
     QListView& list = *dataList.ListBox1;
-    EXPECT_EQ(list.font().families().value(0), QStringLiteral("Verdana"));
+    // Verdana, or its stand-in where it is not installed.
+    EXPECT_EQ(list.font().families().value(0), QFontDatabase::hasFamily(QStringLiteral("Verdana"))
+                                                   ? QStringLiteral("Verdana")
+                                                   : QStringLiteral("DejaVu Sans"));
     EXPECT_EQ(list.font().pixelSize(), 11);
     EXPECT_FALSE(list.font().bold());
     EXPECT_EQ(list.selectionMode(), QAbstractItemView::SingleSelection);
@@ -176,7 +182,9 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
     // Stepping with the arrow keys asks at every step.
     form2_->ListBox1->setFocus();
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
+    QCoreApplication::processEvents();
     QTest::keyClick(form2_->ListBox1, Qt::Key_Down);
+    QCoreApplication::processEvents();
     EXPECT_EQ(prompts.confirmAsked, 3);
     EXPECT_EQ(form2_->ListBox1->currentIndex().row(), 4);
     EXPECT_EQ(items(), before);
@@ -186,10 +194,41 @@ TEST_F(DataFormTest, AnythingButYesChangesNothingAndKeepsTheSelection)
     QListView& list = *form2_->ListBox1;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::ControlModifier,
                       list.visualRect(list.model()->index(4, 0)).center());
+    QCoreApplication::processEvents();
     EXPECT_EQ(prompts.confirmAsked, 4);
     EXPECT_TRUE(list.selectionModel()->selectedIndexes().isEmpty());
     EXPECT_EQ(items(), before);
     EXPECT_EQ(dataLines(), before);
+}
+
+TEST_F(DataFormTest, AScreenReaderChoosingALineHasItsAnswerBeforeTheQuestion)
+{
+    addStock(QStringLiteral("IBM"), QStringLiteral("95"));
+    form->DatClick();
+    const std::vector<std::string> before = items();
+    QAccessibleTableInterface* table =
+        QAccessible::queryAccessibleInterface(form2_->ListBox1)->tableInterface();
+    ASSERT_NE(table, nullptr);
+    const auto choose = [table](int row) {
+        table->cellAt(row, 0)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+    };
+
+    choose(2);
+    EXPECT_EQ(prompts.confirmAsked, 0) << "asked inside the screen reader's call";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.confirmAsked, 1);
+    EXPECT_EQ(items(), before);
+
+    // Moving the choice unselects one line and selects another: one question, about the line
+    // chosen last.
+    prompts.confirmAnswer = true;
+    choose(1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(prompts.confirmAsked, 2);
+    std::vector<std::string> expected = before;
+    expected.erase(expected.begin() + 1);
+    EXPECT_EQ(items(), expected);
 }
 
 TEST_F(DataFormTest, OpeningAndFocusingTheListAsksNothing)

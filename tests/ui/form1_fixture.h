@@ -12,6 +12,7 @@
 #include "tests/support/temp_folder.h"
 #include "ui/stokfile1.h"
 #include "ui/text_codec.h"
+#include "ui/unseen_list_box.h"
 
 #include <QLineEdit>
 #include <QListView>
@@ -28,10 +29,9 @@
 namespace stocks {
 
 /// The rows a list shows, as the page's bytes.
-inline Lines rowsOf(const QAbstractItemView& list)
+inline Lines rowsOf(const QAbstractItemModel* model)
 {
     Lines result;
-    const QAbstractItemModel* model = list.model();
     for (int row = 0; row < model->rowCount(); ++row)
         result.push_back(fromQt(model->index(row, 0).data().toString()));
     return result;
@@ -73,7 +73,7 @@ protected:
         return Settings(files.settingsFile).readString(section, key, "<none>");
     }
 
-    Lines items() const { return rowsOf(*form->ListBox1); }
+    Lines items() const { return rowsOf(form->ListBox1->model()); }
 
     /// Replaces a field's text by typing, as the user would.
     static void type(QLineEdit* field, const QString& text)

@@ -123,7 +123,9 @@ TEST_F(Form1Test, AssistiveToolsHearANameForEveryControlAndItsHint)
         SCOPED_TRACE(control->objectName().toStdString());
         const QString name = spoken(control, QAccessible::Name);
         EXPECT_GT(name.size(), 1) << name.toStdString();
-        EXPECT_EQ(spoken(control, QAccessible::Description), control->toolTip());
+        if (!control->toolTip().isEmpty()) {
+            EXPECT_EQ(spoken(control, QAccessible::Description), control->toolTip());
+        }
     }
     EXPECT_EQ(spoken(w.xout, QAccessible::Name), "Close");
     EXPECT_EQ(spoken(w.Brok, QAccessible::Name), "Link to my broker");

@@ -9,6 +9,7 @@
 #include "tests/support/temp_folder.h"
 #include "ui/click_label.h"
 #include "ui/stokfile1.h"
+#include "ui/unseen_list_box.h"
 
 #include <QLineEdit>
 #include <QListView>

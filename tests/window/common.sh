@@ -152,8 +152,52 @@ close_through_x() {
     [ "$status" -eq 0 ] || fail "the program ended with status $status"
 }
 
-
 # The settings file's lines without line ends and blank lines.
 settings_lines() {
     tr -d '\r' <"$work/stocks.INI" | grep -v '^$'
+}
+
+# The page file of a run on the default files, and what its saves leave in it.
+page="$work/MorvaneStocks.html"
+
+refresh_lines() {
+    grep -c 'HTTP-EQUIV="refresh"' "$page" || true
+}
+
+page_refreshes_every() {
+    [ -f "$page" ] && grep -qF "CONTENT=\"$1\"" "$page"
+}
+
+page_time() {
+    stat -c %y "$page" 2>/dev/null || echo none
+}
+
+page_saved_since() {
+    [ "$(page_time)" != "$1" ]
+}
+
+# One step up on the spinner of the window at left,top; the step saves the page at once.
+step_up() {
+    local before
+    before=$(page_time)
+    xdotool mousemove $(($1 + frameLeft + 78)) $(($2 + frameTop + 148)) click 1
+    poll 60 page_saved_since "$before" || fail "the spinner step saved nothing"
+}
+
+expect_settings() {
+    local expected="[html]
+file=$page
+refrate=$1
+[form]
+top=$2
+left=$3"
+    [ "$(settings_lines)" = "$expected" ] || fail "$4: settings file:
+$(settings_lines)
+expected:
+$expected"
+}
+
+expect_one_refresh_line() {
+    [ "$(refresh_lines)" -eq 1 ] || fail "$2: the page has $(refresh_lines) refresh lines"
+    page_refreshes_every "$1" || fail "$2: the refresh line is not $1 seconds"
 }

@@ -7,7 +7,6 @@
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 
-page="$work/MorvaneStocks.html"
 ibm_line='s=IBM">95'
 
 # Clicks a point of the main window's client area.

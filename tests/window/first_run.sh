@@ -38,7 +38,6 @@ $(settings_lines)
 expected:
 $expected_settings"
 
-page="$work/MorvaneStocks.html"
 [ -f "$page" ] || fail "no page file"
 lines=$(grep -c $'\r$' "$page")
 [ "$lines" -eq 8 ] || fail "the page file has $lines CR LF lines, expected 8"

@@ -8,7 +8,6 @@
 # shellcheck source-path=SCRIPTDIR source=common.sh
 source "$(dirname "$0")/common.sh"
 
-page="$work/MorvaneStocks.html"
 grab_x=$((frameLeft + 60))
 grab_y=$((frameTop + 10))
 
@@ -19,30 +18,6 @@ start_signalable() {
     poll 60 find_window || fail "the window \"Morvane Stocks\" did not appear"
 }
 
-refresh_lines() {
-    grep -c 'HTTP-EQUIV="refresh"' "$page" || true
-}
-
-page_refreshes_every() {
-    [ -f "$page" ] && grep -qF "CONTENT=\"$1\"" "$page"
-}
-
-page_time() {
-    stat -c %y "$page" 2>/dev/null || echo none
-}
-
-page_saved_since() {
-    [ "$(page_time)" != "$1" ]
-}
-
-# One step up on the spinner of the window at left,top; the step saves the page at once.
-step_up() {
-    local before
-    before=$(page_time)
-    xdotool mousemove $(($1 + frameLeft + 78)) $(($2 + frameTop + 148)) click 1
-    poll 60 page_saved_since "$before" || fail "the spinner step saved nothing"
-}
-
 # Sends a signal and waits for the program to end; sets status to how it ended.
 end_with() {
     kill -s "$1" "$pid"
@@ -50,24 +25,6 @@ end_with() {
     status=0
     wait "$pid" || status=$?
     pid=""
-}
-
-expect_settings() {
-    local expected="[html]
-file=$page
-refrate=$1
-[form]
-top=$2
-left=$3"
-    [ "$(settings_lines)" = "$expected" ] || fail "$4: settings file:
-$(settings_lines)
-expected:
-$expected"
-}
-
-expect_one_refresh_line() {
-    [ "$(refresh_lines)" -eq 1 ] || fail "$2: the page has $(refresh_lines) refresh lines"
-    page_refreshes_every "$1" || fail "$2: the refresh line is not $1 seconds"
 }
 
 # SIGTERM after a drag and a spinner step.
