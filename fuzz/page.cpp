@@ -62,23 +62,32 @@ void checkEdit(PageList& page, const std::function<void()>& edit,
             "every line lost is one the edit removes");
 }
 
+// What the edits are made with, from the input's first line.
+struct EditValues {
+    std::string_view symbol;
+    std::string_view note;
+    std::string_view oldMinutes;
+    std::string_view newMinutes;
+    std::string_view chart;
+};
+
+EditValues editValuesOf(std::string_view line)
+{
+    std::array<std::string_view, 5> fields;
+    for (auto& field : fields) {
+        field = line.substr(0, line.find('|'));
+        line.remove_prefix(std::min(line.size(), field.size() + 1));
+    }
+    // The program starts only with a chart address that keeps its rules.
+    const bool ownChart = !fields[4].empty() && !chartAddressFault(fields[4]);
+    return {fields[0], fields[1], fields[2], fields[3],
+            ownChart ? fields[4] : lines::builtInChartAddress()};
+}
+
 void readAndEdit(std::string_view input)
 {
     const auto lineEnd = std::min(input.find('\n'), input.size());
-    std::array<std::string_view, 5> fields;
-    std::string_view rest = input.substr(0, lineEnd);
-    for (auto& field : fields) {
-        field = rest.substr(0, rest.find('|'));
-        rest.remove_prefix(std::min(rest.size(), field.size() + 1));
-    }
-    const std::string_view symbol = fields[0];
-    const std::string_view note = fields[1];
-    const std::string_view oldMinutes = fields[2];
-    const std::string_view newMinutes = fields[3];
-    // The program starts only with a chart address that keeps its rules.
-    const std::string_view chart = fields[4].empty() || chartAddressFault(fields[4])
-                                       ? lines::builtInChartAddress()
-                                       : fields[4];
+    const EditValues edit = editValuesOf(input.substr(0, lineEnd));
     const std::string_view bytes = input.substr(std::min(input.size(), lineEnd + 1));
 
     static ScratchFile file("page.html");
@@ -95,33 +104,34 @@ void readAndEdit(std::string_view input)
 
     // Adding a stock takes out every line of it, at any chart address a page may hold it;
     // removing one takes out one.
-    const auto stockTexts = lines::stockLinesToFind(symbol, note, chart);
+    const auto stockTexts = lines::stockLinesToFind(edit.symbol, edit.note, edit.chart);
     const auto isStock = [&](std::string_view line) {
         return std::any_of(stockTexts.begin(), stockTexts.end(),
                            [line](const std::string& text) { return sameLine(line, text); });
     };
     checkEdit(
-        page, [&] { addStock(page, symbol, note, chart); }, isStock, page.count());
+        page, [&] { addStock(page, edit.symbol, edit.note, edit.chart); }, isStock, page.count());
     checkEdit(
         page, [&] { placeClosingLines(page); }, isStock, 0);
-    const long long seconds = parseInteger(newMinutes).value_or(10) * 60LL;
+    const long long seconds = parseInteger(edit.newMinutes).value_or(10) * 60LL;
     checkEdit(
         page, [&] { setRefreshLine(page, seconds); }, lines::isRefreshLine, 1);
     checkEdit(
-        page, [&] { removeStock(page, symbol, note, chart); }, isStock, 1);
+        page, [&] { removeStock(page, edit.symbol, edit.note, edit.chart); }, isStock, 1);
 
     const auto refreshOf = [](std::string_view minutes) {
         return lineOrNothing([&] { return lines::refresh(toInteger(minutes) * 60LL); });
     };
-    const MaybeLine oldRefresh = refreshOf(oldMinutes);
-    const MaybeLine newRefresh = refreshOf(newMinutes);
+    const MaybeLine oldRefresh = refreshOf(edit.oldMinutes);
+    const MaybeLine newRefresh = refreshOf(edit.newMinutes);
     const auto isFixed = [&](std::string_view line) {
         return matchesAny(line,
                           {lines::news(), lines::footer(), lines::site(), lines::title(),
                            std::string(), lines::nasdaq(), lines::dow(), oldRefresh, newRefresh});
     };
     checkEdit(
-        page, [&] { rebuildForSaving(page, oldMinutes, newMinutes); }, isFixed, page.count());
+        page, [&] { rebuildForSaving(page, edit.oldMinutes, edit.newMinutes); }, isFixed,
+        page.count());
 }
 
 } // namespace
