@@ -86,20 +86,25 @@ void saveClosingPage(RunValues& values, const PageList& page)
     values.setClosingPageSaved(true);
 }
 
-void writeClosingSettings(const RunValues& values, const ProgramFiles& files,
+// The minutes are written only with a page that carries them: a page left as it is on disk
+// keeps its refresh line, and the next close must find that line to replace it.
+void writeClosingSettings(const RunValues& values, const ProgramFiles& files, bool pageSaved,
                           const ErrorSink& report)
 {
     try {
-        // One replacement of the file for the four keys: they land together or not at all.
         const std::string page = values.pageFileName();
-        const std::string minutes = values.refText();
         const std::string top = std::to_string(values.windowTop());
         const std::string left = std::to_string(values.windowLeft());
-        Settings(files.settingsFile)
-            .writeStrings({{"html", "file", page},
-                           {"html", "refrate", minutes},
-                           {"form", "top", top},
-                           {"form", "left", left}});
+        Settings settings(files.settingsFile);
+        // One replacement of the file for all keys: they land together or not at all.
+        if (pageSaved)
+            settings.writeStrings({{"html", "file", page},
+                                   {"html", "refrate", values.refText()},
+                                   {"form", "top", top},
+                                   {"form", "left", left}});
+        else
+            settings.writeStrings(
+                {{"html", "file", page}, {"form", "top", top}, {"form", "left", left}});
     } catch (const StockError& error) {
         // The page is safe on disk; a settings file we cannot write must not trap the user.
         report(error);
@@ -120,8 +125,10 @@ bool saveAsClosing(RunValues& values, PageList& page, const ProgramFiles& files,
         // held here can be saved over it, so keeping the window open would only trap the user.
         if (!pageFileKeptAsItIs(values))
             return false;
+        writeClosingSettings(values, files, false, report);
+        return true;
     }
-    writeClosingSettings(values, files, report);
+    writeClosingSettings(values, files, true, report);
     return true;
 }
 

@@ -276,12 +276,20 @@ TEST_F(StartCloseTest, AReadOnlyPageIsReadButNeverOverwritten)
 
     addStock(values.pageList(), "MSFT", "12");
     EXPECT_EQ(errorOf([&] { savePage(values); }), refused);
+    values.setRefText("25");
     // The close reports it and ends rather than trapping the user.
     EXPECT_TRUE(close(values));
     EXPECT_EQ(reports, Lines{refused});
     EXPECT_EQ(bytesOf(page()), saved);
     EXPECT_FALSE(fs::exists(backup()));
-    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", ""), "10");
+    // The next start reads the minutes of the page on disk, so that once it is writable again
+    // its close replaces that refresh line instead of adding a second one.
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "refrate", "10"), "10");
+    fs::permissions(page(), fs::perms::owner_read | fs::perms::owner_write);
+    MemoryRunValues next;
+    start(next);
+    EXPECT_TRUE(close(next));
+    EXPECT_EQ(bytesOf(page()), saved);
 }
 
 TEST_F(StartCloseTest, AFailedRebuildKeepsTheWindowOpenAndTheSettingsUntouched)
