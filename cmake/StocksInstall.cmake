@@ -35,7 +35,9 @@ foreach(source ${PROJECT_BINARY_DIR}/morvane-stocks.1 ${PROJECT_SOURCE_DIR}/pack
         DEPENDS ${source} VERBATIM)
     list(APPEND stocks_compressed ${PROJECT_BINARY_DIR}/${name}.gz)
 endforeach()
-add_custom_target(compressed_docs ALL DEPENDS ${stocks_compressed})
+# Made with the program, so that building the program alone gives everything the install takes.
+add_custom_target(compressed_docs DEPENDS ${stocks_compressed})
+add_dependencies(stocks compressed_docs)
 install(FILES ${PROJECT_BINARY_DIR}/morvane-stocks.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/changelog.gz packaging/copyright DESTINATION ${STOCKS_DOC_DIR})
 

@@ -7,12 +7,12 @@
 #include "ui/built_in_resources.h"
 #include "ui/click_label.h"
 #include "ui/glyph_button.h"
-#include "ui/stokfile1.h"
 #include "ui/text_codec.h"
 #include "ui/unseen_list_box.h"
 #include "ui/up_down.h"
 #include "ui/window_fonts.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -28,8 +28,9 @@ namespace stocks {
 namespace {
 
 // The member a row fills also says what kind of control it is.
-using Member = std::variant<QLabel * TForm1::*, ClickLabel * TForm1::*, QLineEdit * TForm1::*,
-                            UnseenListBox * TForm1::*, QPushButton * TForm1::*, UpDown * TForm1::*>;
+using Member =
+    std::variant<QLabel * Form1Ui::*, ClickLabel * Form1Ui::*, QLineEdit * Form1Ui::*,
+                 UnseenListBox * Form1Ui::*, QPushButton * Form1Ui::*, UpDown * Form1Ui::*>;
 
 struct ControlRow {
     Member member;
@@ -59,7 +60,7 @@ std::vector<ControlRow> controlRows(const QFont& window)
     const Qt::Alignment topLeft = Qt::AlignLeft | Qt::AlignTop;
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     const QString makerHost = toQt(std::string(lines::makerHost()));
-    using F = TForm1;
+    using F = Form1Ui;
     // clang-format off
     return {
         // member      name        caption        place              font    alignment colour cursor
@@ -100,17 +101,17 @@ std::vector<ControlRow> controlRows(const QFont& window)
     // clang-format on
 }
 
-QLabel* create(TForm1&, QLabel* TForm1::*, const ControlRow& row, QWidget* client)
+QLabel* create(Form1Ui&, QLabel* Form1Ui::*, const ControlRow& row, QWidget* client)
 {
     return new QLabel(row.caption, client);
 }
 
-ClickLabel* create(TForm1&, ClickLabel* TForm1::*, const ControlRow& row, QWidget* client)
+ClickLabel* create(Form1Ui&, ClickLabel* Form1Ui::*, const ControlRow& row, QWidget* client)
 {
     return new ClickLabel(row.caption, client);
 }
 
-QLineEdit* create(TForm1&, QLineEdit* TForm1::*, const ControlRow& row, QWidget* client)
+QLineEdit* create(Form1Ui&, QLineEdit* Form1Ui::*, const ControlRow& row, QWidget* client)
 {
     auto* edit = new QLineEdit(row.caption, client);
     edit->setTextMargins(0, 0, 0, 0);
@@ -118,18 +119,18 @@ QLineEdit* create(TForm1&, QLineEdit* TForm1::*, const ControlRow& row, QWidget*
     return edit;
 }
 
-UnseenListBox* create(TForm1&, UnseenListBox* TForm1::*, const ControlRow&, QWidget* client)
+UnseenListBox* create(Form1Ui&, UnseenListBox* Form1Ui::*, const ControlRow&, QWidget* client)
 {
     return new UnseenListBox(client);
 }
 
-QPushButton* create(TForm1&, QPushButton* TForm1::*, const ControlRow& row, QWidget* client)
+QPushButton* create(Form1Ui&, QPushButton* Form1Ui::*, const ControlRow& row, QWidget* client)
 {
     return new GlyphButton(row.caption, client);
 }
 
 // The spinner's buddy is the row before it.
-UpDown* create(TForm1& form, UpDown* TForm1::*, const ControlRow&, QWidget* client)
+UpDown* create(Form1Ui& form, UpDown* Form1Ui::*, const ControlRow&, QWidget* client)
 {
     return new UpDown(form.ref, client);
 }
@@ -160,7 +161,7 @@ void applyRow(QWidget* control, const ControlRow& row)
 
 // What assistive tools say of the label commands: the two that open a page are links, and
 // those without a hint tell what they do.
-void describeCommands(const TForm1& form)
+void describeCommands(const Form1Ui& form)
 {
     form.look->setLink(true);
     form.urllabel->setLink(true);
@@ -177,9 +178,9 @@ void describeCommands(const TForm1& form)
 
 } // namespace
 
-void createForm1Controls(TForm1& form, QWidget* client)
+void createForm1Controls(Form1Ui& form, QWidget* client, const QFont& window)
 {
-    for (const ControlRow& row : controlRows(form.font())) {
+    for (const ControlRow& row : controlRows(window)) {
         std::visit(
             [&](auto member) {
                 auto* control = create(form, member, row, client);

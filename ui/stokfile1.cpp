@@ -15,7 +15,6 @@
 #include "ui/click_label.h"
 #include "ui/dataform.h"
 #include "ui/error_display.h"
-#include "ui/form1_controls.h"
 #include "ui/form1_run_values.h"
 #include "ui/page_list_model.h"
 #include "ui/prompts.h"
@@ -82,7 +81,7 @@ void TForm1::createControls()
     clientArea = new QWidget(this);
     clientArea->setGeometry(left, top, clientWidth, clientHeight);
     clientArea->setAccessibleName(QStringLiteral("Dollar sign"));
-    stocks::createForm1Controls(*this, clientArea);
+    stocks::createForm1Controls(*this, clientArea, font());
 
     setTabOrder(Stock, price);
     setTabOrder(price, add);

@@ -4,50 +4,29 @@
 #pragma once
 
 #include "core/start_close.h"
+#include "ui/form1_controls.h"
 
 #include <QWidget>
 
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
 class TForm2;
 
 namespace stocks {
-class ClickLabel;
 class Form1RunValues;
 class PageListModel;
-class UnseenListBox;
-class UpDown;
 } // namespace stocks
 
 /// @brief The main window: a dollar sign with the watch list's fields and commands on it.
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public stocks::Form1Ui {
     Q_OBJECT
 public:
     /// Creating the window runs the start sequence against the given files.
     explicit TForm1(const stocks::ProgramFiles& files, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // Controls, in creation order: later ones lie above earlier ones.
-    QWidget* clientArea;
-    QLabel* Image1;
-    stocks::ClickLabel* urllabel;
-    QLabel* oldref;
-    stocks::ClickLabel* look;
-    stocks::ClickLabel* Label1;
-    stocks::ClickLabel* xout;
-    stocks::ClickLabel* Dat;
-    stocks::ClickLabel* Brok;
-    stocks::ClickLabel* Label2;
-    QLineEdit* Stock;
-    QLineEdit* price;
-    stocks::UnseenListBox* ListBox1;
-    QPushButton* rem;
-    QPushButton* add;
-    QLineEdit* ref;
-    stocks::UpDown* UpDown1;
+    /// The client area, which the controls sit on.
+    QWidget* clientArea = nullptr;
 
     void addClick();
     void remClick();

@@ -419,8 +419,8 @@ TEST(MetafileReader, BrokenHeadersRecordsAndBitmapsAreNotValid)
         {"old-style bitmap rows missing", shortWmfBits.finish()},
         {"neither kind", QByteArray("not a metafile at all, just text")},
     };
-    for (const auto& [what, bytes] : broken)
-        EXPECT_EQ(errorOf([&] { render(bytes); }), "Metafile is not valid") << what;
+    for (const auto& item : broken)
+        EXPECT_EQ(errorOf([&] { render(item.second); }), "Metafile is not valid") << item.first;
 }
 
 } // namespace
