@@ -7,6 +7,7 @@
 #include "skin/skin_picture.h"
 #include "ui/text_codec.h"
 #include "ui/up_down.h"
+#include "ui/window_placement.h"
 #include "ui/window_shape.h"
 
 #include <QLabel>
@@ -60,7 +61,17 @@ void Form1RunValues::setWindowPosition(int top, int left)
 {
     storedTop_ = top;
     storedLeft_ = left;
-    form_.window->move(left, top);
+    QPoint place(left, top);
+    // A place on a screen since unplugged, or past a lowered resolution, would open the
+    // window where nobody can reach it; the close then stores where it really is.
+    if (platform::canPlaceWindows())
+        place = placeOnScreens(place, form_.window->size(), grabArea(), screenAreas());
+    form_.window->move(place);
+}
+
+QRect Form1RunValues::grabArea() const
+{
+    return {form_.Label1->mapTo(form_.window, QPoint(0, 0)), form_.Label1->size()};
 }
 
 bool Form1RunValues::brokerVisible() const

@@ -8,6 +8,7 @@
 
 class QLabel;
 class QLineEdit;
+class QRect;
 class QWidget;
 
 namespace stocks {
@@ -19,6 +20,7 @@ struct Form1Controls {
     QLabel* Image1;
     QLabel* oldref;
     QLabel* look;
+    QLabel* Label1;
     QLabel* Brok;
     QLineEdit* ref;
     UpDown* UpDown1;
@@ -58,6 +60,8 @@ public:
     void loadSkin(const std::string& fileName) override;
 
 private:
+    QRect grabArea() const;
+
     Form1Controls form_;
     PageList page_;
     std::string pageFileName_;

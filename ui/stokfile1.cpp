@@ -61,7 +61,7 @@ TForm1::TForm1(const stocks::ProgramFiles& files, QWidget* parent)
     move(187, 101);
     createControls();
     values_ = std::make_unique<stocks::Form1RunValues>(
-        stocks::Form1Controls{this, Image1, oldref, look, Brok, ref, UpDown1});
+        stocks::Form1Controls{this, Image1, oldref, look, Label1, Brok, ref, UpDown1});
     pageModel_ = std::make_unique<stocks::PageListModel>(values_->pageList());
     ListBox1->setModel(pageModel_.get());
     bindEvents();
