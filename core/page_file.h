@@ -34,6 +34,18 @@ std::optional<std::vector<std::string>> readPageFile(const std::filesystem::path
 /// True when the file holds exactly the bytes a save of these lines would write.
 bool pageFileHolds(const std::filesystem::path& page, const std::vector<std::string>& lines);
 
+/// Reads the page file as the start does and notes which file it was, so that a later
+/// followPageFile can tell an edit made by someone else. A file that cannot be read marks
+/// the page unreadable and throws, as readPageFile does.
+std::optional<std::vector<std::string>> loadPageFile(RunValues& values);
+
+/// Brings the page list up to date before a change that saves: when the page file is no
+/// longer the one this run last read or wrote, its lines replace the page list. True when
+/// they did. Costs one look at the file's entry while nothing changed. A page file that has
+/// gone, or was emptied, leaves the list as it is, for the save to write it again; one that
+/// cannot be read throws "Cannot open file <page>" and is kept from every save.
+bool followPageFile(RunValues& values);
+
 /// Writes the page list to the page file, keeping the previous page as the backup, and
 /// shows the "Look now" label. Refuses to overwrite a page file this run could not read.
 void savePage(RunValues& values);

@@ -3,6 +3,7 @@
 
 #include "core/page_file.h"
 
+#include "core/file_identity.h"
 #include "core/file_io.h"
 #include "core/stock_error.h"
 
@@ -168,6 +169,7 @@ void savePage(RunValues& values, const std::vector<std::string>& lines)
     if (values.pageFileUnreadable())
         throw StockError("Cannot open file %s", values.pageFileName());
     writePageFile(values.pageFileName(), lines);
+    values.setPageFileIdentity(fileIdentity(values.pageFileName()));
     if (!values.lookVisible())
         values.setLookVisible(true);
 }

@@ -3,7 +3,10 @@
 
 #pragma once
 
+#include "core/file_identity.h"
 #include "core/page_list.h"
+
+#include <optional>
 
 #include <string>
 
@@ -52,9 +55,14 @@ public:
 
     virtual PageList& pageList() = 0;
 
-    /// True after a page file that exists could not be read: this run must never overwrite it.
+    /// True after a page file that exists could not be read: no save may overwrite it until it
+    /// has been read.
     virtual bool pageFileUnreadable() const = 0;
     virtual void setPageFileUnreadable(bool unreadable) = 0;
+
+    /// The page file as this run last read or wrote it; nothing when there was none.
+    virtual std::optional<FileIdentity> pageFileIdentity() const = 0;
+    virtual void setPageFileIdentity(const std::optional<FileIdentity>& identity) = 0;
 
     /// True while the page file holds the page as this run's last close or session save
     /// wrote it, and no other save has followed.

@@ -57,10 +57,9 @@ void loadPage(RunValues& values, const ErrorSink& report)
 {
     std::optional<std::vector<std::string>> lines;
     try {
-        lines = readPageFile(values.pageFileName());
+        // A file that is there but unreadable is kept safe from this run's saves.
+        lines = loadPageFile(values);
     } catch (const StockError& error) {
-        // The file is there but unreadable: keep it safe from this run's saves.
-        values.setPageFileUnreadable(true);
         report(error);
         return;
     }
@@ -111,12 +110,18 @@ void writeClosingSettings(const RunValues& values, const ProgramFiles& files, bo
     }
 }
 
-// Rebuilds the given page, saves it and writes the settings. False when the page could not
-// be rebuilt or saved: the settings then keep the minutes of the page on disk.
-bool saveAsClosing(RunValues& values, PageList& page, const ProgramFiles& files,
+// Takes in an edit made to the page file by someone else, then rebuilds the page list, or a
+// copy of it, saves it and writes the settings. False when the page could not be rebuilt or
+// saved: the settings then keep the minutes of the page on disk.
+bool saveAsClosing(RunValues& values, bool onCopy, const ProgramFiles& files,
                    const ErrorSink& report)
 {
     try {
+        followPageFile(values);
+        PageList copy;
+        if (onCopy)
+            copy.assign(values.pageList().lines());
+        PageList& page = onCopy ? copy : values.pageList();
         rebuildForSaving(page, values.oldrefCaption(), values.refText());
         saveClosingPage(values, page);
     } catch (const StockError& error) {
@@ -161,16 +166,14 @@ void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorS
 
 bool runCloseSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
 {
-    return saveAsClosing(values, values.pageList(), files, report);
+    return saveAsClosing(values, false, files, report);
 }
 
 void runSessionSave(RunValues& values, const ProgramFiles& files, const ErrorSink& report)
 {
     // The rebuild works on a copy: the run goes on with the list as the user left it, and
     // the oldref caption still names the refresh line that list carries.
-    PageList page;
-    page.assign(values.pageList().lines());
-    saveAsClosing(values, page, files, report);
+    saveAsClosing(values, true, files, report);
 }
 
 } // namespace stocks

@@ -14,6 +14,10 @@
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+
 TForm2* Form2 = nullptr;
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -38,8 +42,9 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(ListBox1);
 }
 
-void TForm2::showPageList(stocks::PageListModel& page)
+void TForm2::showPageList(stocks::PageListModel& page, std::function<bool()> followPage)
 {
+    followPage_ = std::move(followPage);
     show();
     raise();
     activateWindow();
@@ -71,8 +76,18 @@ void TForm2::ListBox1Click()
         const QItemSelectionModel* selection = ListBox1->selectionModel();
         if (!selection || !selection->hasSelection() || !page_)
             return;
-        const int row = selection->selectedIndexes().constFirst().row();
-        page_->page().remove(static_cast<std::size_t>(row));
+        const auto row = static_cast<std::size_t>(selection->selectedIndexes().constFirst().row());
+        stocks::PageList& page = page_->page();
+        const std::string chosen = page.at(row);
+        // On a page read again the row may hold another line: the chosen text is what goes.
+        if (followPage_ && followPage_()) {
+            const auto& lines = page.lines();
+            const auto found = std::find(lines.begin(), lines.end(), chosen);
+            if (found != lines.end())
+                page.remove(static_cast<std::size_t>(found - lines.begin()));
+        } else {
+            page.remove(row);
+        }
         forgetChoice();
     });
 }

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QListView;
 
 namespace stocks {
@@ -22,8 +24,9 @@ public:
     QListView* ListBox1;
 
     /// Shows the window (or brings it to the front) with the page list as it is now, and
-    /// follows the page list while the window lives.
-    void showPageList(stocks::PageListModel& page);
+    /// follows the page list while the window lives. Before a deletion, followPage brings the
+    /// page list up to date with the page file and tells whether it read the file again.
+    void showPageList(stocks::PageListModel& page, std::function<bool()> followPage = {});
     void ListBox1Click();
 
 private:
@@ -31,6 +34,7 @@ private:
     void forgetChoice();
 
     QPointer<stocks::PageListModel> page_;
+    std::function<bool()> followPage_;
     bool forgetting_ = false;
     bool questionQueued_ = false;
 };

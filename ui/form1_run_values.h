@@ -54,6 +54,11 @@ public:
     PageList& pageList() override { return page_; }
     bool pageFileUnreadable() const override { return pageFileUnreadable_; }
     void setPageFileUnreadable(bool unreadable) override { pageFileUnreadable_ = unreadable; }
+    std::optional<FileIdentity> pageFileIdentity() const override { return pageFileIdentity_; }
+    void setPageFileIdentity(const std::optional<FileIdentity>& identity) override
+    {
+        pageFileIdentity_ = identity;
+    }
     bool closingPageSaved() const override { return closingPageSaved_; }
     void setClosingPageSaved(bool saved) override { closingPageSaved_ = saved; }
     void applyWindowShape() override;
@@ -67,6 +72,7 @@ private:
     std::string pageFileName_;
     std::string skinFileName_ = "0";
     std::string chartAddress_{lines::builtInChartAddress()};
+    std::optional<FileIdentity> pageFileIdentity_;
     bool pageFileUnreadable_ = false;
     bool closingPageSaved_ = false;
     // The place read at start, kept for the close where the window cannot learn its own.

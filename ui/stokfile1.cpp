@@ -143,6 +143,7 @@ void TForm1::addClick()
             const QString note =
                 price->text() == QLatin1String("Price") ? QString() : price->text();
             const std::string noteBytes = stocks::fromQt(note);
+            stocks::followPageFile(*values_);
             stocks::addStock(values_->pageList(), symbol, noteBytes, values_->chartAddress());
             price->clear();
             stocks::savePage(*values_);
@@ -158,6 +159,7 @@ void TForm1::remClick()
         if (Stock->text() != QLatin1String("Stock")) {
             const std::string symbol = stocks::fromQt(Stock->text());
             const std::string note = stocks::fromQt(price->text());
+            stocks::followPageFile(*values_);
             stocks::removeStock(values_->pageList(), symbol, note, values_->chartAddress());
             stocks::placeClosingLines(values_->pageList());
             price->clear();
@@ -171,6 +173,7 @@ void TForm1::UpDown1Changing(bool& AllowChange)
 {
     AllowChange = true;
     stocks::runHandler([this] {
+        stocks::followPageFile(*values_);
         const std::string position = std::to_string(UpDown1->position());
         values_->setOldrefCaption(position);
         const long long seconds = 60LL * stocks::toInteger(values_->refText());
@@ -189,7 +192,9 @@ void TForm1::BrokerClick()
         const auto address = stocks::prompts().askBrokerAddress();
         if (!address)
             return;
-        stocks::addBrokerLine(values_->pageList(), stocks::fromQt(*address));
+        const std::string addressBytes = stocks::fromQt(*address);
+        stocks::followPageFile(*values_);
+        stocks::addBrokerLine(values_->pageList(), addressBytes);
         stocks::Settings(files_.settingsFile).writeBool("broker", "vis", false);
         Brok->hide();
         stocks::savePage(*values_);
@@ -219,7 +224,8 @@ void TForm1::DatClick()
             dataList_ = std::make_unique<TForm2>();
             Form2 = dataList_.get();
         }
-        Form2->showPageList(*pageModel_);
+        // A deletion there goes to the page as it is on disk, read again if someone changed it.
+        Form2->showPageList(*pageModel_, [this] { return stocks::followPageFile(*values_); });
     });
 }
 

@@ -270,5 +270,36 @@ TEST_F(DataFormTest, DeletionKeepsEditsMadeInTheMainWindowWhileTheListWasOpen)
     EXPECT_TRUE(holds("HTTP-EQUIV=\"refresh\""));
 }
 
+TEST_F(DataFormTest, ADeletionAppliesToThePageAsEditedByHandAndTheCloseKeepsTheEdit)
+{
+    addStock(QStringLiteral("IBM"), QStringLiteral("95"));
+    addStock(QStringLiteral("MSFT"), QStringLiteral("30"));
+    form->DatClick();
+    const std::string ibm = lines::stock("IBM", "95");
+    const std::string msft = lines::stock("MSFT", "30");
+    const int ibmRow = 1;
+    ASSERT_EQ(dataLines().at(ibmRow), ibm);
+
+    // Lines added above the chosen one move it down on disk; the open list still shows the
+    // copy read earlier.
+    const std::string note = "<img src=\"x.png\"> MY NOTE<br>";
+    const Lines edited = {
+        lines::title(),     note,           "<p>mine</p>", ibm, msft, lines::nasdaq(), lines::dow(),
+        lines::generator(), lines::footer()};
+    writeBytes(page(), pageBytes(edited));
+    prompts.confirmAnswer = true;
+    clickRow(ibmRow);
+
+    Lines expected = plusEmptyLine(edited);
+    expected.erase(expected.begin() + 3);
+    EXPECT_EQ(items(), expected);
+    EXPECT_EQ(dataLines(), expected);
+    EXPECT_EQ(bytesOf(page()), pageBytes(edited)) << "the deletion saves nothing";
+
+    EXPECT_TRUE(form->close());
+    EXPECT_EQ(bytesOf(page()),
+              pageBytes(closedPage({note, "<p>mine</p>", msft, lines::generator()}, 10)));
+}
+
 } // namespace
 } // namespace stocks

@@ -391,5 +391,53 @@ TEST_F(Form1Test, AProgramFolderWithANonLatinNameSavesClosesAndIsNamedInMessages
     EXPECT_EQ(prompts.errors.size(), 1);
 }
 
+TEST_F(Form1Test, EveryCommandThatSavesKeepsWhatWasWrittenIntoThePageByHand)
+{
+    const std::string ibm = lines::stock("IBM", "95");
+    const std::string msft = lines::stock("MSFT", "30");
+    const std::string note = "<img src=\"x.png\"> MY NOTE<br>";
+    writeBytes(page(), pageBytes(closedPage({ibm}, 10)));
+    TForm1& window = start();
+    window.show();
+    // Each step edits the page on disk, then runs one command, which takes the edit in.
+    const auto editThen = [&](const Lines& userLines, auto command) {
+        Lines edited = closedPage(userLines, 10);
+        writeBytes(page(), pageBytes(edited));
+        command();
+        EXPECT_EQ(bytesOf(backup()), pageBytes(edited));
+        return plusEmptyLine(edited);
+    };
+
+    window.Stock->setText("MSFT");
+    window.price->setText("30");
+    Lines expected = editThen({ibm, note}, [&] { window.addClick(); });
+    expected.insert(expected.end() - 4, msft);
+    EXPECT_EQ(bytesOf(page()), pageBytes(expected));
+
+    window.price->setText("30");
+    editThen({note, msft, "<p>2</p>"}, [&] { window.remClick(); });
+    expected = {lines::title(), lines::refresh(600), note,         "<p>2</p>",
+                lines::news(),  lines::nasdaq(),     lines::dow(), std::string(),
+                lines::site(),  lines::footer()};
+    EXPECT_EQ(bytesOf(page()), pageBytes(expected));
+
+    expected = editThen({note, "<p>3</p>"}, [&] { window.UpDown1->step(1); });
+    expected[1] = lines::refresh(600);
+    EXPECT_EQ(bytesOf(page()), pageBytes(expected));
+    EXPECT_EQ(window.ref->text(), "11");
+
+    prompts.brokerAnswer = QStringLiteral("trade.example.com");
+    expected = editThen({note, "<p>4</p>"}, [&] { window.BrokerClick(); });
+    expected.insert(expected.end() - 3, lines::broker("trade.example.com"));
+    EXPECT_EQ(bytesOf(page()), pageBytes(expected));
+
+    // The list box shows the page as read again.
+    EXPECT_EQ(items(), expected);
+    writeBytes(page(), pageBytes(closedPage({note, "<p>5</p>"}, 10)));
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({note, "<p>5</p>"}, 11)));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
+}
+
 } // namespace
 } // namespace stocks

@@ -24,23 +24,6 @@ poll 30 test -s "$work/port" || fail "the chart service did not start"
 chart="http://127.0.0.1:$(cat "$work/port")/chart?s=%s&size=s"
 printf '[html]\r\nchart=%s\r\n' "$chart" >"$work/stocks.INI"
 
-click_client() {
-    xdotool mousemove $((100 + frameLeft + $1)) $((100 + frameTop + $2)) click 1
-}
-
-page_holds() {
-    [ -f "$page" ] && grep -qF "$1" "$page"
-}
-
-# Types the symbol and the note into their fields and clicks "+".
-add_stock() {
-    click_client 70 33
-    xdotool key ctrl+a type "$1"
-    click_client 70 96
-    xdotool key ctrl+a type "$2"
-    click_client 42 87
-}
-
 start_program
 expect_window_at 100 100
 [ -z "$(xdotool search --onlyvisible --name '^Morvane Stock$' 2>/dev/null)" ] ||

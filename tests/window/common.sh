@@ -201,3 +201,21 @@ expect_one_refresh_line() {
     [ "$(refresh_lines)" -eq 1 ] || fail "$2: the page has $(refresh_lines) refresh lines"
     page_refreshes_every "$1" || fail "$2: the refresh line is not $1 seconds"
 }
+
+# Clicks a point of the client area of the main window at 100,100.
+click_client() {
+    xdotool mousemove $((100 + frameLeft + $1)) $((100 + frameTop + $2)) click 1
+}
+
+page_holds() {
+    [ -f "$page" ] && grep -qF "$1" "$page"
+}
+
+# Types the symbol and the note into the fields of the window at 100,100 and clicks "+".
+add_stock() {
+    click_client 70 33
+    xdotool key ctrl+a type "$1"
+    click_client 70 96
+    xdotool key ctrl+a type "$2"
+    click_client 42 87
+}

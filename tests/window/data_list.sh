@@ -9,15 +9,6 @@ source "$(dirname "$0")/common.sh"
 
 ibm_line='s=IBM">95'
 
-# Clicks a point of the main window's client area.
-click_client() {
-    xdotool mousemove $((100 + frameLeft + $1)) $((100 + frameTop + $2)) click 1
-}
-
-page_holds_ibm() {
-    [ -f "$page" ] && grep -qF "$ibm_line" "$page"
-}
-
 find_named() {
     xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1
 }
@@ -40,12 +31,8 @@ start_program
 expect_window_at 100 100
 expect_sign_at 100 100
 
-click_client 70 33
-xdotool key ctrl+a type IBM
-click_client 70 96
-xdotool key ctrl+a type 95
-click_client 42 87
-poll 60 page_holds_ibm || fail "adding IBM did not save it"
+add_stock IBM 95
+poll 60 page_holds "$ibm_line" || fail "adding IBM did not save it"
 
 click_client 76 193
 poll 60 data_list_open || fail "\"D\" did not open the data list"
@@ -59,10 +46,10 @@ xdotool mousemove 382 378 click 1
 poll 60 confirmation_shown || fail "choosing a line asked nothing"
 xdotool key Return
 poll 60 confirmation_gone || fail "the confirmation did not go away after Return"
-page_holds_ibm || fail "the deletion was saved at once"
+page_holds "$ibm_line" || fail "the deletion was saved at once"
 
 close_through_x
-page_holds_ibm && fail "the closing save kept the deleted IBM line"
+page_holds "$ibm_line" && fail "the closing save kept the deleted IBM line"
 [ "$(grep -c $'\r$' "$page")" -eq 8 ] || fail "the closing save does not hold the 8 lines of an empty page"
 grep -qF "$ibm_line" "$work/MorvaneStocks.BAK" || fail "the backup does not hold the page saved by the add"
 
