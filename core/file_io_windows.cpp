@@ -22,6 +22,7 @@ constexpr std::size_t maxTransfer = std::size_t{1} << 30;
 
 HANDLE win32Of(NativeHandle handle)
 {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the handle is kept as an integer on every system.
     return reinterpret_cast<HANDLE>(handle);
 }
 

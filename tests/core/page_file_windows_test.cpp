@@ -61,8 +61,10 @@ TEST_F(PageFileTest, ThePageIsReadWithoutSharingAndAPageHeldElsewhereIsNeitherRe
     {
         const InputFile reading = openRegularFile(page);
         ASSERT_EQ(reading.status, InputFile::Status::opened);
-        EXPECT_EQ(openedBySomeoneElse(page), INVALID_HANDLE_VALUE);
-        EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+        const HANDLE second = openedBySomeoneElse(page);
+        const DWORD error = ::GetLastError();
+        EXPECT_EQ(second, INVALID_HANDLE_VALUE);
+        EXPECT_EQ(error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
     }
     HANDLE other = openedBySomeoneElse(page);
     ASSERT_NE(other, INVALID_HANDLE_VALUE);
