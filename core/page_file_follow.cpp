@@ -4,6 +4,7 @@
 #include "core/page_file.h"
 
 #include "core/file_identity.h"
+#include "core/file_names.h"
 #include "core/stock_error.h"
 
 namespace stocks {
@@ -12,9 +13,9 @@ std::optional<std::vector<std::string>> loadPageFile(RunValues& values)
 {
     // Looked at before the bytes are read: an edit landing in between changes the identity
     // again, so the next check reads once more rather than missing it.
-    values.setPageFileIdentity(fileIdentity(values.pageFileName()));
+    values.setPageFileIdentity(fileIdentity(pathOf(values.pageFileName())));
     try {
-        auto lines = readPageFile(values.pageFileName());
+        auto lines = readPageFile(pathOf(values.pageFileName()));
         values.setPageFileUnreadable(false);
         return lines;
     } catch (const StockError&) {
@@ -25,7 +26,7 @@ std::optional<std::vector<std::string>> loadPageFile(RunValues& values)
 
 bool followPageFile(RunValues& values)
 {
-    const auto now = fileIdentity(values.pageFileName());
+    const auto now = fileIdentity(pathOf(values.pageFileName()));
     const bool unread = values.pageFileUnreadable();
     if (!unread && now == values.pageFileIdentity())
         return false;

@@ -6,8 +6,6 @@
 #include "core/cp1252.h"
 #include "core/stock_error.h"
 
-#include <QFile>
-
 namespace stocks {
 
 QString toQt(const std::string& text)
@@ -21,16 +19,6 @@ std::string fromQt(const QString& text)
         return *bytes;
     throw StockError("The text holds a character that a Western European (Windows-1252) page "
                      "cannot store");
-}
-
-QString fileNameToQt(const std::string& name)
-{
-    return QFile::decodeName(QByteArray::fromStdString(name));
-}
-
-std::string fileNameFromQt(const QString& name)
-{
-    return QFile::encodeName(name).toStdString();
 }
 
 } // namespace stocks
