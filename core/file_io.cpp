@@ -3,56 +3,53 @@
 
 #include "core/file_io.h"
 
+#include "core/file_io_native.h"
+
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <charconv>
-#include <csignal>
-#include <ctime>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace stocks {
 namespace {
+
+namespace fs = std::filesystem;
+using NativeName = fs::path::string_type;
+using NativeNameView = std::basic_string_view<fs::path::value_type>;
 
 constexpr std::size_t blockSize = std::size_t{64} * 1024;
 constexpr int maxLinkHops = 40;
 constexpr int maxNameAttempts = 100;
 // Leaves room for the hidden name's additions within the file system's 255 bytes.
 constexpr std::size_t maxKeptNameBytes = 200;
-constexpr std::time_t staleAfterSeconds = std::time_t{24} * 60 * 60;
 
 // Staged names are ".<destination name>.<process id>-<counter>.tmp".
-std::string stagedNamePrefix(const std::filesystem::path& destination)
+NativeName stagedNamePrefix(const fs::path& destination)
 {
-    std::string prefix = ".";
-    prefix += destination.filename().string().substr(0, maxKeptNameBytes);
-    prefix += '.';
+    NativeName prefix = fs::path(".").native();
+    prefix += destination.filename().native().substr(0, maxKeptNameBytes);
+    prefix += fs::path(".").native();
     return prefix;
 }
 
 // A hidden name beside the destination that no other writer, in this process or another,
 // is handed at the same time. A name taken by a crashed run's leftover is skipped.
-template <typename Create>
-std::filesystem::path createUniqueSibling(const std::filesystem::path& destination, Create create)
+template <typename Create> fs::path createUniqueSibling(const fs::path& destination, Create create)
 {
     static std::atomic<unsigned> counter{0};
-    const std::string prefix = stagedNamePrefix(destination);
+    const NativeName prefix = stagedNamePrefix(destination);
     for (int attempt = 0; attempt < maxNameAttempts; ++attempt) {
-        std::string name = prefix;
-        name += std::to_string(::getpid());
-        name += '-';
-        name += std::to_string(counter++);
-        name += ".tmp";
+        fs::path name = prefix;
+        name +=
+            std::to_string(native::currentProcessId()) + '-' + std::to_string(counter++) + ".tmp";
         auto candidate = destination.parent_path() / name;
-        if (create(candidate))
+        const native::Creation made = create(candidate);
+        if (made == native::Creation::created)
             return candidate;
-        if (errno != EEXIST)
+        if (made != native::Creation::nameTaken)
             break;
     }
     return {};
@@ -64,40 +61,53 @@ bool isDecimal(std::string_view text)
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The name's characters as bytes where all of them are ASCII.
+std::optional<std::string> asciiOf(NativeNameView name)
+{
+    std::string text;
+    for (const auto c : name) {
+        if (static_cast<std::make_unsigned_t<fs::path::value_type>>(c) > 0x7F)
+            return std::nullopt;
+        text.push_back(static_cast<char>(c));
+    }
+    return text;
+}
+
 // The process id in a name that createUniqueSibling made with this prefix; nothing for any
 // other name.
-std::optional<pid_t> stagedNameOwner(std::string_view name, std::string_view prefix)
+std::optional<native::ProcessId> stagedNameOwner(NativeNameView name, NativeNameView prefix)
 {
+    if (!name.starts_with(prefix))
+        return std::nullopt;
+    const auto tail = asciiOf(name.substr(prefix.size()));
     constexpr std::string_view suffix = ".tmp";
-    if (name.size() <= prefix.size() + suffix.size() || !name.starts_with(prefix) ||
-        !name.ends_with(suffix))
+    if (!tail || tail->size() <= suffix.size() || !tail->ends_with(suffix))
         return std::nullopt;
-    name = name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
-    const auto dash = name.find('-');
-    if (dash == std::string_view::npos || !isDecimal(name.substr(0, dash)) ||
-        !isDecimal(name.substr(dash + 1)))
+    const std::string_view middle(tail->data(), tail->size() - suffix.size());
+    const auto dash = middle.find('-');
+    if (dash == std::string_view::npos || !isDecimal(middle.substr(0, dash)) ||
+        !isDecimal(middle.substr(dash + 1)))
         return std::nullopt;
-    pid_t pid = 0;
-    const auto [end, error] = std::from_chars(name.data(), name.data() + dash, pid);
+    native::ProcessId pid = 0;
+    const auto [end, error] = std::from_chars(middle.data(), middle.data() + dash, pid);
     if (error != std::errc() || pid <= 0)
         return std::nullopt;
     return pid;
 }
 
-bool processEnded(pid_t pid)
-{
-    return ::kill(pid, 0) != 0 && errno == ESRCH;
-}
-
 } // namespace
 
-FileHandle::FileHandle(FileHandle&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+FileHandle::FileHandle(FileHandle&& other) noexcept
+    : handle_(std::exchange(other.handle_, noHandle)),
+      descriptor_(std::exchange(other.descriptor_, -1))
+{}
 
 FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
 {
     if (this != &other) {
         close();
-        fd_ = std::exchange(other.fd_, -1);
+        handle_ = std::exchange(other.handle_, noHandle);
+        descriptor_ = std::exchange(other.descriptor_, -1);
     }
     return *this;
 }
@@ -107,39 +117,11 @@ FileHandle::~FileHandle()
     close();
 }
 
-bool FileHandle::close()
-{
-    if (fd_ < 0)
-        return true;
-    return ::close(std::exchange(fd_, -1)) == 0;
-}
-
-InputFile openRegularFile(const std::filesystem::path& file)
-{
-    InputFile input;
-    input.handle = FileHandle(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (!input.handle.valid()) {
-        if (errno == ENOENT || errno == ENOTDIR)
-            input.status = InputFile::Status::missing;
-        return input;
-    }
-    struct stat info {};
-    if (::fstat(input.handle.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        input.handle.close();
-        return input;
-    }
-    input.status = InputFile::Status::opened;
-    input.mode = info.st_mode & 07777;
-    return input;
-}
-
-bool readBlocks(int fd, const std::function<bool(std::string_view)>& consume)
+bool readBlocks(NativeHandle handle, const std::function<bool(std::string_view)>& consume)
 {
     std::vector<char> block(blockSize);
     for (;;) {
-        const ssize_t got = ::read(fd, block.data(), block.size());
-        if (got < 0 && errno == EINTR)
-            continue;
+        const std::int64_t got = native::readSome(handle, block.data(), block.size());
         if (got < 0)
             return false;
         if (got == 0)
@@ -149,12 +131,10 @@ bool readBlocks(int fd, const std::function<bool(std::string_view)>& consume)
     }
 }
 
-bool writeAll(int fd, std::string_view bytes)
+bool writeAll(NativeHandle handle, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR)
-            continue;
+        const std::int64_t written = native::writeSome(handle, bytes.data(), bytes.size());
         if (written <= 0)
             return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -162,27 +142,21 @@ bool writeAll(int fd, std::string_view bytes)
     return true;
 }
 
-std::optional<mode_t> regularFileMode(const std::filesystem::path& file)
+bool noWriteBits(fs::perms permissions)
 {
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return std::nullopt;
-    return info.st_mode & 07777;
+    constexpr auto writeBits =
+        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    return (permissions & writeBits) == fs::perms::none;
 }
 
-bool noWriteBits(mode_t mode)
+fs::path linkTarget(const fs::path& file)
 {
-    return (mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-std::filesystem::path linkTarget(const std::filesystem::path& file)
-{
-    std::filesystem::path current = file;
+    fs::path current = file;
     std::error_code error;
     for (int hop = 0; hop < maxLinkHops; ++hop) {
-        if (!std::filesystem::is_symlink(current, error))
+        if (!fs::is_symlink(current, error))
             return current;
-        const auto next = std::filesystem::read_symlink(current, error);
+        const auto next = fs::read_symlink(current, error);
         if (error)
             return current;
         current = next.is_absolute() ? next : current.parent_path() / next;
@@ -191,66 +165,44 @@ std::filesystem::path linkTarget(const std::filesystem::path& file)
     return file;
 }
 
-void syncFolder(const std::filesystem::path& folder)
+void removeStaleStagedFiles(const fs::path& destination)
 {
-    const FileHandle handle(
-        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (handle.valid())
-        ::fsync(handle.get());
-}
-
-void removeStaleStagedFiles(const std::filesystem::path& destination)
-{
-    const std::string prefix = stagedNamePrefix(destination);
+    const NativeName prefix = stagedNamePrefix(destination);
     const auto folder = destination.parent_path();
-    const std::time_t dayAgo = std::time(nullptr) - staleAfterSeconds;
     std::error_code error;
-    std::filesystem::directory_iterator entry(folder.empty() ? std::filesystem::path(".") : folder,
-                                              error);
-    for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    fs::directory_iterator entry(folder.empty() ? fs::path(".") : folder, error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
         const auto& name = entry->path();
         const auto owner = stagedNameOwner(name.filename().native(), prefix);
-        struct stat info {};
-        if (!owner || ::lstat(name.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
-            info.st_uid != ::geteuid())
-            continue;
-        if (processEnded(*owner) || info.st_mtime < dayAgo)
-            ::unlink(name.c_str());
+        if (owner && native::isStaleStagedFile(name, *owner))
+            native::removeFile(name);
     }
 }
 
-StagedFile::StagedFile(std::filesystem::path destination, std::optional<mode_t> mode)
+StagedFile::StagedFile(fs::path destination, std::optional<fs::perms> permissions)
     : destination_(std::move(destination))
 {
-    name_ = createUniqueSibling(destination_, [this](const std::filesystem::path& name) {
-        handle_ = FileHandle(::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        return handle_.valid();
+    name_ = createUniqueSibling(destination_, [&](const fs::path& name) {
+        return native::createNewFile(name, permissions, handle_);
     });
-    if (created() && mode && ::fchmod(handle_.get(), *mode) != 0) {
-        handle_.close();
-        ::unlink(name_.c_str());
-        name_.clear();
-    }
 }
 
-std::optional<StagedFile> StagedFile::linkOf(const std::filesystem::path& existing,
-                                             std::filesystem::path destination)
+std::optional<StagedFile> StagedFile::linkOf(const fs::path& existing, fs::path destination)
 {
     StagedFile staged;
     staged.destination_ = std::move(destination);
-    staged.name_ = createUniqueSibling(staged.destination_, [&](const std::filesystem::path& name) {
-        return ::link(existing.c_str(), name.c_str()) == 0;
+    staged.name_ = createUniqueSibling(staged.destination_, [&](const fs::path& name) {
+        return native::makeLink(existing, name);
     });
     if (!staged.created())
         return std::nullopt;
     return staged;
 }
 
-std::optional<StagedFile> StagedFile::copyOf(const FileHandle& source,
-                                             std::filesystem::path destination,
-                                             std::optional<mode_t> mode)
+std::optional<StagedFile> StagedFile::copyOf(const FileHandle& source, fs::path destination,
+                                             std::optional<fs::perms> permissions)
 {
-    StagedFile copy(std::move(destination), mode);
+    StagedFile copy(std::move(destination), permissions);
     const bool copied =
         readBlocks(source.get(), [&copy](std::string_view block) { return copy.write(block); }) &&
         copy.finish();
@@ -268,7 +220,7 @@ StagedFile::~StagedFile()
 {
     handle_.close();
     if (created())
-        ::unlink(name_.c_str());
+        native::removeFile(name_);
 }
 
 bool StagedFile::write(std::string_view bytes)
@@ -281,7 +233,7 @@ bool StagedFile::write(std::string_view bytes)
 
 bool StagedFile::finish()
 {
-    const bool synced = handle_.valid() && ::fsync(handle_.get()) == 0;
+    const bool synced = handle_.valid() && native::flushToDisk(handle_.get());
     if (!handle_.close() || !synced)
         spoiled_ = true;
     return !spoiled_;
@@ -289,20 +241,19 @@ bool StagedFile::finish()
 
 bool StagedFile::putInPlace()
 {
-    if (!created() || spoiled_ || ::rename(name_.c_str(), destination_.c_str()) != 0)
+    if (!created() || spoiled_ || !native::replaceFile(name_, destination_))
         return false;
     // Where the destination already was this very file, as when another copy of the program
     // put the same page in place as the backup a moment ago, rename keeps both names.
-    ::unlink(name_.c_str());
+    native::removeFile(name_);
     name_.clear();
     return true;
 }
 
 bool StagedFile::putInPlaceIfAbsent()
 {
-    if (!created() || spoiled_ || ::link(name_.c_str(), destination_.c_str()) != 0)
+    if (!created() || spoiled_ || !native::moveIfAbsent(name_, destination_))
         return false;
-    ::unlink(name_.c_str());
     name_.clear();
     return true;
 }

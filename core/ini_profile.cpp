@@ -149,7 +149,7 @@ enum class LoadStatus { loaded, missing, failed };
 struct LoadedFile {
     LoadStatus status = LoadStatus::failed;
     std::string bytes;
-    mode_t mode = 0;
+    std::filesystem::perms permissions = std::filesystem::perms::none;
 };
 
 LoadedFile loadFile(const std::filesystem::path& file)
@@ -167,7 +167,7 @@ LoadedFile loadFile(const std::filesystem::path& file)
     });
     if (read) {
         loaded.status = LoadStatus::loaded;
-        loaded.mode = input.mode;
+        loaded.permissions = input.permissions;
     }
     return loaded;
 }
@@ -243,7 +243,7 @@ bool writeProfileStrings(const std::filesystem::path& file, std::span<const Prof
     // A file without write permission is refused, as the profile functions refuse a
     // read-only file.
     if (loaded.status == LoadStatus::failed ||
-        (loaded.status == LoadStatus::loaded && noWriteBits(loaded.mode)))
+        (loaded.status == LoadStatus::loaded && noWriteBits(loaded.permissions)))
         return false;
     std::string updated = loaded.bytes;
     for (const auto& entry : entries) {
@@ -252,10 +252,10 @@ bool writeProfileStrings(const std::filesystem::path& file, std::span<const Prof
             return false;
         updated = std::move(*next);
     }
-    std::optional<mode_t> mode;
+    std::optional<std::filesystem::perms> permissions;
     if (loaded.status == LoadStatus::loaded)
-        mode = loaded.mode;
-    StagedFile staged(target, mode);
+        permissions = loaded.permissions;
+    StagedFile staged(target, permissions);
     if (!staged.write(updated) || !staged.finish() || !staged.putInPlace())
         return false;
     syncFolder(target.parent_path());

@@ -4,13 +4,11 @@
 #include "core/page_file.h"
 
 #include "core/file_io.h"
+#include "core/file_names.h"
 #include "core/stock_error.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <string_view>
-
-#include <sys/stat.h>
 
 namespace stocks {
 namespace {
@@ -34,28 +32,20 @@ bool writeLines(StagedFile& file, const std::vector<std::string>& lines)
     return file.write(chunk);
 }
 
-// Only a regular file at the backup name, or nothing, is ours to replace.
-bool backupNameIsOurs(const std::filesystem::path& backup)
-{
-    struct stat info {};
-    if (::lstat(backup.c_str(), &info) != 0)
-        return errno == ENOENT;
-    return S_ISREG(info.st_mode);
-}
-
 // The page as it is now, under a name of its own beside the backup: a second name where the
 // file system allows it, else a copy. Nothing when there is no page or no backup can be made.
 std::optional<StagedFile> stageBackup(const std::filesystem::path& page,
                                       const std::filesystem::path& backup)
 {
-    if (!backupNameIsOurs(backup))
+    // Only a regular file at the backup name, or nothing, is ours to replace.
+    if (!regularFileOrNothingAt(backup))
         return std::nullopt;
     const InputFile current = openRegularFile(page);
     if (current.status != InputFile::Status::opened)
         return std::nullopt;
     if (auto linked = StagedFile::linkOf(page, backup))
         return linked;
-    return StagedFile::copyOf(current.handle, backup, current.mode);
+    return StagedFile::copyOf(current.handle, backup, current.permissions);
 }
 
 // The bytes a save writes for the lines, walked piece by piece without joining them.
@@ -106,10 +96,12 @@ StockError cannotCreate(const std::filesystem::path& page)
 
 std::filesystem::path backupFileName(const std::filesystem::path& page)
 {
-    std::string name = page.filename().string();
-    if (const auto dot = name.rfind('.'); dot != std::string::npos)
+    auto name = page.filename().native();
+    if (const auto dot = name.rfind('.'); dot != decltype(name)::npos)
         name.erase(dot);
-    return page.parent_path() / (name + ".BAK");
+    std::filesystem::path backup = page.parent_path() / name;
+    backup += ".BAK";
+    return backup;
 }
 
 void writePageFile(const std::filesystem::path& page, const std::vector<std::string>& lines)
@@ -118,8 +110,8 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
         throw cannotCreate(page);
     // A page that is a link stays a link: the file it points to is replaced.
     const auto target = linkTarget(page);
-    const auto mode = regularFileMode(target);
-    if (mode && noWriteBits(*mode))
+    const auto permissions = regularFilePermissions(target);
+    if (permissions && noWriteBits(*permissions))
         throw cannotCreate(page);
 
     // What a save killed half-way left beside the page goes before this save stages its own.
@@ -127,7 +119,7 @@ void writePageFile(const std::filesystem::path& page, const std::vector<std::str
     removeStaleStagedFiles(target);
     removeStaleStagedFiles(backup);
 
-    StagedFile fresh(target, mode);
+    StagedFile fresh(target, permissions);
     if (!fresh.created())
         throw cannotCreate(page);
     if (!writeLines(fresh, lines) || !fresh.finish())
@@ -167,7 +159,7 @@ void savePage(RunValues& values, const std::vector<std::string>& lines)
     values.setClosingPageSaved(false);
     if (values.pageFileUnreadable())
         throw StockError("Cannot open file %s", values.pageFileName());
-    writePageFile(values.pageFileName(), lines);
+    writePageFile(pathOf(values.pageFileName()), lines);
     if (!values.lookVisible())
         values.setLookVisible(true);
 }
@@ -176,8 +168,8 @@ bool pageFileKeptAsItIs(const RunValues& values)
 {
     if (values.pageFileUnreadable())
         return true;
-    const auto mode = regularFileMode(values.pageFileName());
-    return mode && noWriteBits(*mode);
+    const auto permissions = regularFilePermissions(pathOf(values.pageFileName()));
+    return permissions && noWriteBits(*permissions);
 }
 
 } // namespace stocks

@@ -6,11 +6,7 @@
 #include "core/file_io.h"
 #include "core/settings.h"
 
-#include <cstdlib>
-#include <pwd.h>
-#include <sys/stat.h>
 #include <system_error>
-#include <unistd.h>
 
 namespace stocks {
 namespace {
@@ -18,37 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* defaultPageName = "MorvaneStocks.html";
-constexpr const char* userFolderName = "morvane-stocks";
-
-// A relative value is invalid by the XDG rules and would follow the working folder around.
-fs::path absolutePathFromEnvironment(const char* name)
-{
-    const char* value = std::getenv(name);
-    if (!value || *value != '/')
-        return {};
-    return value;
-}
-
-fs::path homeFolder()
-{
-    fs::path home = absolutePathFromEnvironment("HOME");
-    if (home.empty()) {
-        if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
-            home = entry->pw_dir;
-    }
-    return home;
-}
-
-// Folders that already exist are left as they are. A folder that cannot be made shows up
-// later, in the message of the first save that fails there.
-void makePrivateFolder(const fs::path& folder)
-{
-    fs::path partial;
-    for (const fs::path& part : folder) {
-        partial /= part;
-        ::mkdir(partial.c_str(), 0700);
-    }
-}
 
 // Only a settings file that is not there yet: the user's own values win from then on. The copy
 // gets its final name in one step, so a failed copy leaves no half file to be read as settings.
@@ -60,7 +25,8 @@ void copyShippedSettings(const fs::path& shipped, const fs::path& copy)
     const InputFile source = openRegularFile(shipped);
     if (source.status != InputFile::Status::opened)
         return;
-    if (auto staged = StagedFile::copyOf(source.handle, copy, S_IRUSR | S_IWUSR))
+    if (auto staged =
+            StagedFile::copyOf(source.handle, copy, fs::perms::owner_read | fs::perms::owner_write))
         staged->putInPlaceIfAbsent();
 }
 
@@ -89,15 +55,6 @@ bool canCreateFilesIn(const fs::path& folder)
 {
     // Created exclusively under a unique name and removed again as it goes.
     return StagedFile((folder.empty() ? fs::path(".") : folder) / ".stocks-probe").created();
-}
-
-fs::path userFilesFolder()
-{
-    if (fs::path data = absolutePathFromEnvironment("XDG_DATA_HOME"); !data.empty())
-        return data / userFolderName;
-    if (fs::path home = homeFolder(); !home.empty())
-        return home / ".local" / "share" / userFolderName;
-    return {};
 }
 
 } // namespace stocks

@@ -29,7 +29,14 @@ ProgramFiles programFilesFor(const std::filesystem::path& executable, FilesHome 
 /// mode bits do not tell, neither for root nor on a read-only mount.
 bool canCreateFilesIn(const std::filesystem::path& folder);
 
-/// "$XDG_DATA_HOME/morvane-stocks", by default "~/.local/share/morvane-stocks".
+/// The user's own folder for the files. On POSIX systems "$XDG_DATA_HOME/morvane-stocks", by
+/// default "~/.local/share/morvane-stocks"; on Windows "%APPDATA%\Morvane Stocks", by default
+/// in the user's roaming application data folder. Nothing when no such folder is known.
 std::filesystem::path userFilesFolder();
+
+/// Makes the folder and its missing parents, private to the user. Folders that already exist
+/// are left as they are; a folder that cannot be made shows up later, in the message of the
+/// first save that fails there.
+void makePrivateFolder(const std::filesystem::path& folder);
 
 } // namespace stocks

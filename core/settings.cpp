@@ -3,7 +3,7 @@
 
 #include "core/settings.h"
 
-#include "core/cp1252.h"
+#include "core/file_names.h"
 #include "core/ini_profile.h"
 #include "core/integer_text.h"
 #include "core/stock_error.h"
@@ -23,14 +23,7 @@ std::string Settings::readString(std::string_view section, std::string_view key,
 std::string Settings::readFileName(std::string_view section, std::string_view key,
                                    std::string_view defaultValue) const
 {
-    std::string name = readString(section, key, defaultValue);
-    // File names here are UTF-8, as Qt takes them. An older version's Windows-1252 name is
-    // not valid UTF-8, and its folder does not exist under those bytes.
-    const auto folder = std::filesystem::path(name).parent_path();
-    std::error_code error;
-    if (!isValidUtf8(name) && !std::filesystem::is_directory(folder.empty() ? "." : folder, error))
-        name = utf8FromCp1252(name);
-    return name;
+    return fileNameFromSettings(readString(section, key, defaultValue));
 }
 
 std::int32_t Settings::readInteger(std::string_view section, std::string_view key,
@@ -47,6 +40,12 @@ bool Settings::readBool(std::string_view section, std::string_view key, bool def
 void Settings::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     writeStrings({{section, key, value}});
+}
+
+void Settings::writeFileName(std::string_view section, std::string_view key,
+                             const std::string& fileName)
+{
+    writeString(section, key, fileNameForSettings(fileName));
 }
 
 void Settings::writeStrings(std::initializer_list<ProfileEntry> entries)

@@ -22,8 +22,8 @@ public:
 
     std::string readString(std::string_view section, std::string_view key,
                            std::string_view defaultValue) const;
-    /// A file name: the platform's bytes, as they were written. A name that an older
-    /// version stored as Windows-1252 text is read as that text.
+    /// A file name as the program holds it (file_names.h). A name that an older version
+    /// stored as Windows-1252 text is read as that text.
     std::string readFileName(std::string_view section, std::string_view key,
                              std::string_view defaultValue) const;
     /// Decimal, "$" or "0x" hexadecimal; anything else, an empty value included, gives the
@@ -37,6 +37,8 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, std::int32_t value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+    /// A file name in the settings file's form for it (file_names.h).
+    void writeFileName(std::string_view section, std::string_view key, const std::string& fileName);
     /// Several keys at once, in order: the file is replaced once and holds all or none.
     void writeStrings(std::initializer_list<ProfileEntry> entries);
 

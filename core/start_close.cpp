@@ -4,6 +4,7 @@
 #include "core/start_close.h"
 
 #include "core/chart_address.h"
+#include "core/file_names.h"
 #include "core/integer_text.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
@@ -57,7 +58,7 @@ void loadPage(RunValues& values, const ErrorSink& report)
 {
     std::optional<std::vector<std::string>> lines;
     try {
-        lines = readPageFile(values.pageFileName());
+        lines = readPageFile(pathOf(values.pageFileName()));
     } catch (const StockError& error) {
         // The file is there but unreadable: keep it safe from this run's saves.
         values.setPageFileUnreadable(true);
@@ -81,7 +82,7 @@ void loadPage(RunValues& values, const ErrorSink& report)
 // page from before them.
 void saveClosingPage(RunValues& values, const PageList& page)
 {
-    if (!values.closingPageSaved() || !pageFileHolds(values.pageFileName(), page.lines()))
+    if (!values.closingPageSaved() || !pageFileHolds(pathOf(values.pageFileName()), page.lines()))
         savePage(values, page.lines());
     values.setClosingPageSaved(true);
 }
@@ -92,7 +93,7 @@ void writeClosingSettings(const RunValues& values, const ProgramFiles& files, bo
                           const ErrorSink& report)
 {
     try {
-        const std::string page = values.pageFileName();
+        const std::string page = fileNameForSettings(values.pageFileName());
         const std::string top = std::to_string(values.windowTop());
         const std::string left = std::to_string(values.windowLeft());
         Settings settings(files.settingsFile);
@@ -139,7 +140,7 @@ std::string storedPageFileName(const ProgramFiles& files)
     // An empty name can never be saved to, which would keep the window from closing.
     std::string pageFile = Settings(files.settingsFile).readFileName("html", "file", "");
     if (pageFile.empty())
-        pageFile = files.defaultPageFile.native();
+        pageFile = fileNameOf(files.defaultPageFile);
     return pageFile;
 }
 

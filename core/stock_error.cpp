@@ -3,13 +3,19 @@
 
 #include "core/stock_error.h"
 
+#include "core/file_names.h"
+
 namespace stocks {
 
 StockError::StockError(const std::string& message) : std::runtime_error(message), pattern_(message)
 {}
 
 StockError::StockError(std::string_view pattern, const std::filesystem::path& file)
-    : std::runtime_error(formatMessage(pattern, file.native())), pattern_(pattern), file_(file)
+    : std::runtime_error(formatMessage(pattern, fileNameOf(file))), pattern_(pattern), file_(file)
+{}
+
+StockError::StockError(std::string_view pattern, const std::string& fileName)
+    : StockError(pattern, pathOf(fileName))
 {}
 
 std::string formatMessage(std::string_view pattern, std::string_view argument)

@@ -13,14 +13,16 @@ namespace stocks {
 
 /// @brief An error whose message is the text the user sees.
 ///
-/// The text is Windows-1252. A message that names a file keeps the name apart, as the
-/// platform's bytes, so that the display can decode it as a file name; what() holds the
-/// message with the name's bytes in place.
+/// The text is Windows-1252. A message that names a file keeps the name apart, so that the
+/// display can decode it as a file name; what() holds the message with the name as the
+/// program holds it (file_names.h) in place.
 class StockError : public std::runtime_error {
 public:
     explicit StockError(const std::string& message);
     /// The pattern's first "%s" stands for the file name.
     StockError(std::string_view pattern, const std::filesystem::path& file);
+    /// The same for a file name as the program holds it (file_names.h).
+    StockError(std::string_view pattern, const std::string& fileName);
 
     /// The message with "%s" where the file name goes, or the whole message when it names none.
     const std::string& pattern() const { return pattern_; }

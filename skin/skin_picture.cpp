@@ -4,6 +4,7 @@
 #include "skin/skin_picture.h"
 
 #include "core/file_io.h"
+#include "core/file_names.h"
 #include "core/stock_error.h"
 #include "skin/byte_view.h"
 #include "skin/checked_size.h"
@@ -93,10 +94,10 @@ QImage loadSkinPicture(const std::string& fileName, QSize visibleArea)
     const PictureKind kind = pictureKindFor(fileName);
     // Opened non-blocking and handed to Qt only once it is known to be a regular file, so
     // that a FIFO at the name cannot hang the program: Qt never opens the name itself.
-    const InputFile input = openRegularFile(fileName);
+    const InputFile input = openRegularFile(pathOf(fileName));
     QFile file;
     if (input.status != InputFile::Status::opened ||
-        !file.open(input.handle.get(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        !file.open(input.handle.descriptor(), QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
         throw StockError("Cannot open file %s", fileName);
     switch (kind) {
     case PictureKind::Bitmap:

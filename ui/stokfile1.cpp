@@ -250,6 +250,7 @@ void TForm1::Label2DblClick()
             return;
         values_->setSkinFileName(stocks::fileNameFromQt(*choice));
         values_->loadSkin(values_->skinFileName());
-        stocks::Settings(files_.settingsFile).writeString("form", "skin", values_->skinFileName());
+        stocks::Settings(files_.settingsFile)
+            .writeFileName("form", "skin", values_->skinFileName());
     });
 }
