@@ -6,6 +6,7 @@
 set(STOCKS_WINDOWS_PREFIXES "" CACHE STRING "Folders holding Qt, libUEMF and GoogleTest for Windows")
 list(APPEND CMAKE_FIND_ROOT_PATH ${STOCKS_WINDOWS_PREFIXES})
 list(APPEND CMAKE_PREFIX_PATH ${STOCKS_WINDOWS_PREFIXES})
+set(STOCKS_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where the zip and the installer go")
 
 # Linked like the build machine's -luemf, which the libraries name as plain "uemf".
 find_library(STOCKS_UEMF_IMPORT_LIBRARY uemf REQUIRED)

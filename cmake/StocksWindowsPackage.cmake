@@ -49,3 +49,10 @@ if(STOCKS_QT_SOURCE_DIR)
 else()
     message(WARNING "STOCKS_QT_SOURCE_DIR is not set: the folder will lack Qt's licence texts")
 endif()
+
+# The zip and the installer, made from what `cmake --install` puts in the portable folder.
+add_custom_target(windows_packages
+    COMMAND ${PROJECT_SOURCE_DIR}/scripts/windows/package ${PROJECT_BINARY_DIR} ${STOCKS_PACKAGE_DIR}
+    DEPENDS stocks
+    COMMENT "Packing the zip and the installer into ${STOCKS_PACKAGE_DIR}"
+    VERBATIM)
