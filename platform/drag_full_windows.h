@@ -5,8 +5,10 @@
 
 namespace stocks::platform {
 
-/// Stands in for SystemParametersInfoA(SPI_SETDRAGFULLWINDOWS, ...). There is no such
-/// desktop-wide switch here, so the setting is only recorded for this process.
+/// SystemParametersInfo(SPI_SETDRAGFULLWINDOWS, ...): on Windows the desktop-wide switch
+/// itself, for the rest of the logon, stored nowhere and announced to nobody; dragFullWindows()
+/// reads it back from the system. Elsewhere there is no such switch, so the setting is only
+/// recorded for this process.
 void setDragFullWindows(bool on);
 bool dragFullWindows();
 

@@ -3,19 +3,20 @@
 
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 
 namespace stocks::platform {
 
 /// @brief An exclusive lock on a file for as long as this object lives. The system drops it
 /// when the holding process ends in any way, so no lock outlives a copy that died, and no
-/// check of process ids can be fooled. Taking it writes nothing to the disk.
+/// check of process ids can be fooled. Taking it writes nothing to the disk. The file goes
+/// as the lock is let go. An flock() on POSIX systems; on Windows the file opened without
+/// sharing, deleted by the system as it closes.
 class ProcessLock {
 public:
     enum class State {
         Held,          ///< this object holds the lock
-        HeldElsewhere, ///< another process holds it
+        HeldElsewhere, ///< another holder has it, in this process or another
         Unavailable,   ///< no lock can be kept at that path
     };
 
@@ -29,8 +30,8 @@ public:
     State state() const { return state_; }
 
 private:
-    QByteArray path_;
-    int file_ = -1;
+    QString path_;
+    qintptr file_ = -1; ///< a file descriptor, or a Windows handle; -1 for none on either
     State state_ = State::Unavailable;
 };
 

@@ -3,21 +3,10 @@
 
 #include "platform/shell_open.h"
 
-#include <QDesktopServices>
-#include <QFileInfo>
-#include <QUrl>
-
 namespace stocks::platform {
 namespace {
 
-void openWithDesktop(const QString& target)
-{
-    const QUrl url =
-        QFileInfo(target).isAbsolute() ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
-}
-
-ShellOpener opener = openWithDesktop;
+ShellOpener opener = openWithDefaultProgram;
 
 } // namespace
 
@@ -28,7 +17,7 @@ void shellOpen(const QString& target)
 
 void setShellOpener(ShellOpener replacement)
 {
-    opener = replacement ? std::move(replacement) : ShellOpener(openWithDesktop);
+    opener = replacement ? std::move(replacement) : ShellOpener(openWithDefaultProgram);
 }
 
 } // namespace stocks::platform

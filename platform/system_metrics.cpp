@@ -4,28 +4,29 @@
 #include "platform/system_metrics.h"
 
 #include <array>
+#include <optional>
 
 namespace stocks::platform {
 namespace {
 
-constexpr std::array<int, 3> classicMetrics = {4, 19, 4};
-std::array<int, 3> metrics = classicMetrics;
+std::array<std::optional<int>, 3> overrides;
 
 } // namespace
 
 int systemMetric(SystemMetric metric)
 {
-    return metrics[static_cast<std::size_t>(metric)];
+    const std::optional<int>& value = overrides[static_cast<std::size_t>(metric)];
+    return value ? *value : systemMetricOfDesktop(metric);
 }
 
 void overrideSystemMetric(SystemMetric metric, int value)
 {
-    metrics[static_cast<std::size_t>(metric)] = value;
+    overrides[static_cast<std::size_t>(metric)] = value;
 }
 
 void resetSystemMetrics()
 {
-    metrics = classicMetrics;
+    overrides = {};
 }
 
 } // namespace stocks::platform

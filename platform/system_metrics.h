@@ -5,13 +5,17 @@
 
 namespace stocks::platform {
 
-/// Stands in for GetSystemMetrics: the frame and caption sizes of a classic desktop.
+/// GetSystemMetrics: the frame and caption sizes of the desktop, in the units Qt lays windows
+/// out in. On Windows the system's own, read each time; elsewhere those of a classic desktop.
 enum class SystemMetric { CxFrame, CyCaption, CyFrame };
 
 int systemMetric(SystemMetric metric);
 
-/// Lets tests try other frame sizes; the defaults return with resetSystemMetrics().
+/// Lets tests try other frame sizes; the system's return with resetSystemMetrics().
 void overrideSystemMetric(SystemMetric metric, int value);
 void resetSystemMetrics();
+
+/// What the system says, whatever a test set.
+int systemMetricOfDesktop(SystemMetric metric);
 
 } // namespace stocks::platform

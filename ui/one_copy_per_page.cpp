@@ -5,10 +5,10 @@
 
 #include "platform/local_requests.h"
 #include "platform/process_lock.h"
+#include "platform/runtime_folder.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
-#include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
 
@@ -30,7 +30,10 @@ QString keyFor(const std::filesystem::path& pageFile)
         real = std::filesystem::weakly_canonical(real, error);
     if (error)
         real = pageFile.lexically_normal();
-    const QByteArray bytes(real.native().data(), static_cast<qsizetype>(real.native().size()));
+    // The system's own bytes on POSIX systems, UTF-8 from the wide path on Windows.
+    const std::u8string text = real.u8string();
+    const QByteArray bytes(reinterpret_cast<const char*>(text.data()),
+                           static_cast<qsizetype>(text.size()));
     return QStringLiteral("morvane-stocks-") +
            QString::fromLatin1(
                QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().left(32));
@@ -41,7 +44,7 @@ QString keyFor(const std::filesystem::path& pageFile)
 OneCopyPerPage::OneCopyPerPage(const ProgramFiles& files)
 {
     // The runtime folder, not the page's: a read-only page folder must not stop a start.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    const QString folder = platform::runtimeFolder();
     if (folder.isEmpty())
         return;
     const QString base =

@@ -3,6 +3,8 @@
 
 #include "ui/window_move_loop.h"
 
+#include "platform/system_move.h"
+
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -77,7 +79,7 @@ void runWindowMoveLoop(QWidget& window)
     // A move follows a held button; a press from a screen reader holds none.
     if (QGuiApplication::mouseButtons() == Qt::NoButton)
         return;
-    if (QWindow* handle = window.windowHandle(); handle && handle->startSystemMove())
+    if (QWindow* handle = window.windowHandle(); handle && platform::runSystemMoveLoop(*handle))
         return;
     QEventLoop loop;
     MoveTracker tracker(window, loop);

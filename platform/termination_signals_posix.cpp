@@ -21,6 +21,9 @@ int readEnd = -1;
 int writeEnd = -1;
 volatile std::sig_atomic_t signalled = 0;
 
+// The event loop's watch on the read end.
+QSocketNotifier* notifier = nullptr;
+
 void setAction(int number, void (*handler)(int))
 {
     struct sigaction action = {};
@@ -57,8 +60,9 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal)
     readEnd = ends[0];
     writeEnd = ends[1];
     signalled = 0;
-    notifier_ = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &TerminationSignals::drain);
+    notifier = new QSocketNotifier(readEnd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TerminationSignals::deliver);
+    installed_ = true;
     for (const int number : endingSignals) {
         // A signal ignored by whoever started us (nohup, a background job) stays ignored.
         struct sigaction current = {};
@@ -70,7 +74,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal)
 
 TerminationSignals::~TerminationSignals()
 {
-    if (!notifier_)
+    if (!installed_)
         return;
     for (const int number : endingSignals) {
         struct sigaction current = {};
@@ -78,13 +82,14 @@ TerminationSignals::~TerminationSignals()
         if (current.sa_handler == onEndingSignal)
             setAction(number, SIG_DFL);
     }
-    delete notifier_;
+    delete notifier;
+    notifier = nullptr;
     close(readEnd);
     close(writeEnd);
     readEnd = writeEnd = -1;
 }
 
-void TerminationSignals::drain()
+void TerminationSignals::deliver()
 {
     char byte = 0;
     while (read(readEnd, &byte, 1) == 1) {

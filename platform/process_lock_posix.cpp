@@ -24,12 +24,13 @@ bool sameFile(int file, const QByteArray& path)
 
 } // namespace
 
-ProcessLock::ProcessLock(const QString& path) : path_(QFile::encodeName(path))
+ProcessLock::ProcessLock(const QString& path) : path_(path)
 {
+    const QByteArray name = QFile::encodeName(path_);
     // The holder removes the file as it lets go; a lock taken on a file that is no longer
     // at the path guards nothing, so take the new one instead.
     for (;;) {
-        const int file = open(path_.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+        const int file = open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (file < 0)
             return;
         if (flock(file, LOCK_EX | LOCK_NB) != 0) {
@@ -37,7 +38,7 @@ ProcessLock::ProcessLock(const QString& path) : path_(QFile::encodeName(path))
             close(file);
             return;
         }
-        if (sameFile(file, path_)) {
+        if (sameFile(file, name)) {
             file_ = file;
             state_ = State::Held;
             return;
@@ -50,8 +51,8 @@ ProcessLock::~ProcessLock()
 {
     if (file_ < 0)
         return;
-    unlink(path_.constData());
-    close(file_);
+    unlink(QFile::encodeName(path_).constData());
+    close(static_cast<int>(file_));
 }
 
 } // namespace stocks::platform

@@ -32,45 +32,61 @@ int newSocket()
 
 } // namespace
 
+struct RequestListener::Channel {
+    Channel(QByteArray name, int listening, std::function<void()> call)
+        : path(std::move(name)), socket(listening), onRequest(std::move(call)),
+          notifier(listening, QSocketNotifier::Read)
+    {
+        QObject::connect(&notifier, &QSocketNotifier::activated, &notifier,
+                         [this] { acceptRequests(); });
+    }
+
+    ~Channel()
+    {
+        notifier.setEnabled(false);
+        close(socket);
+        unlink(path.constData());
+    }
+
+    Channel(const Channel&) = delete;
+    Channel& operator=(const Channel&) = delete;
+
+    void acceptRequests()
+    {
+        bool requested = false;
+        for (int request; (request = accept4(socket, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+            close(request);
+            requested = true;
+        }
+        if (requested)
+            onRequest();
+    }
+
+    const QByteArray path;
+    const int socket;
+    const std::function<void()> onRequest;
+    QSocketNotifier notifier;
+};
+
 RequestListener::RequestListener(const QString& path, std::function<void()> onRequest)
-    : path_(QFile::encodeName(path)), onRequest_(std::move(onRequest))
 {
+    const QByteArray name = QFile::encodeName(path);
     sockaddr_un address;
-    if (!addressFor(path_, address))
+    if (!addressFor(name, address))
         return;
     const int socket = newSocket();
     if (socket < 0)
         return;
-    unlink(path_.constData());
+    unlink(name.constData());
     if (bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         listen(socket, SOMAXCONN) != 0) {
         close(socket);
         return;
     }
-    socket_ = socket;
-    notifier_ = new QSocketNotifier(socket_, QSocketNotifier::Read, this);
-    connect(notifier_, &QSocketNotifier::activated, this, &RequestListener::acceptRequests);
+    channel_ = std::make_unique<Channel>(name, socket, std::move(onRequest));
 }
 
-RequestListener::~RequestListener()
-{
-    if (socket_ < 0)
-        return;
-    delete notifier_;
-    close(socket_);
-    unlink(path_.constData());
-}
-
-void RequestListener::acceptRequests()
-{
-    bool requested = false;
-    for (int request; (request = accept4(socket_, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
-        close(request);
-        requested = true;
-    }
-    if (requested)
-        onRequest_();
-}
+RequestListener::~RequestListener() = default;
 
 bool sendRequest(const QString& path)
 {
