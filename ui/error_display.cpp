@@ -3,6 +3,7 @@
 
 #include "ui/error_display.h"
 
+#include "core/file_names.h"
 #include "core/stock_error.h"
 #include "ui/prompts.h"
 #include "ui/text_codec.h"
@@ -18,7 +19,7 @@ QString messageText(const StockError& error)
     const auto at = pattern.find("%s");
     if (!error.file() || at == std::string::npos)
         return toQt(pattern);
-    return toQt(pattern.substr(0, at)) + fileNameToQt(error.file()->native()) +
+    return toQt(pattern.substr(0, at)) + fileNameToQt(fileNameOf(*error.file())) +
            toQt(pattern.substr(at + 2));
 }
 

@@ -6,8 +6,6 @@
 #include "core/cp1252.h"
 #include "core/stock_error.h"
 
-#include <QFile>
-
 namespace stocks {
 
 QString toQt(const std::string& text)
@@ -23,14 +21,16 @@ std::string fromQt(const QString& text)
                      "cannot store");
 }
 
+// The core's file names are UTF-8 on Windows; on POSIX systems Qt 6 takes the system's file
+// name bytes as UTF-8 too (QFile::decodeName would use the ANSI code page on Windows).
 QString fileNameToQt(const std::string& name)
 {
-    return QFile::decodeName(QByteArray::fromStdString(name));
+    return QString::fromStdString(name);
 }
 
 std::string fileNameFromQt(const QString& name)
 {
-    return QFile::encodeName(name).toStdString();
+    return name.toStdString();
 }
 
 } // namespace stocks

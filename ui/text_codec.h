@@ -15,10 +15,10 @@ QString toQt(const std::string& text);
 /// Widget text as Windows-1252 bytes; throws StockError when a character has no such byte.
 std::string fromQt(const QString& text);
 
-/// A file name in the platform's bytes as widget text.
+/// A file name of the core (core/file_names.h) as widget text.
 QString fileNameToQt(const std::string& name);
 
-/// Widget text as a file name in the platform's bytes.
+/// Widget text as a file name of the core.
 std::string fileNameFromQt(const QString& name);
 
 } // namespace stocks
