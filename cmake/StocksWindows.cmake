@@ -9,13 +9,15 @@ list(APPEND CMAKE_PREFIX_PATH ${STOCKS_WINDOWS_PREFIXES})
 set(STOCKS_PACKAGE_DIR ${PROJECT_BINARY_DIR}/packages CACHE PATH "Where the zip and the installer go")
 
 # Linked like the build machine's -luemf, which the libraries name as plain "uemf".
-find_library(STOCKS_UEMF_IMPORT_LIBRARY uemf REQUIRED)
-find_path(STOCKS_UEMF_INCLUDE_DIR uemf.h REQUIRED)
-find_file(STOCKS_UEMF_DLL libuemf.dll PATH_SUFFIXES bin REQUIRED)
-add_library(uemf SHARED IMPORTED GLOBAL)
-set_target_properties(uemf PROPERTIES IMPORTED_IMPLIB ${STOCKS_UEMF_IMPORT_LIBRARY}
-                                      IMPORTED_LOCATION ${STOCKS_UEMF_DLL}
-                                      INTERFACE_INCLUDE_DIRECTORIES ${STOCKS_UEMF_INCLUDE_DIR})
+if(NOT STOCKS_CORE_ONLY)
+    find_library(STOCKS_UEMF_IMPORT_LIBRARY uemf REQUIRED)
+    find_path(STOCKS_UEMF_INCLUDE_DIR uemf.h REQUIRED)
+    find_file(STOCKS_UEMF_DLL libuemf.dll PATH_SUFFIXES bin REQUIRED)
+    add_library(uemf SHARED IMPORTED GLOBAL)
+    set_target_properties(uemf PROPERTIES IMPORTED_IMPLIB ${STOCKS_UEMF_IMPORT_LIBRARY}
+                                          IMPORTED_LOCATION ${STOCKS_UEMF_DLL}
+                                          INTERFACE_INCLUDE_DIRECTORIES ${STOCKS_UEMF_INCLUDE_DIR})
+endif()
 
 # No link time stamps and no build folder names in the binaries: two builds of the same
 # sources give the same program bytes.
@@ -31,15 +33,20 @@ foreach(name libstdc++-6.dll libgcc_s_seh-1.dll)
     list(APPEND stocks_runtime_dlls ${dll})
 endforeach()
 find_file(STOCKS_WINPTHREAD_DLL libwinpthread-1.dll PATH_SUFFIXES lib bin REQUIRED)
-list(APPEND stocks_runtime_dlls ${STOCKS_WINPTHREAD_DLL} ${STOCKS_UEMF_DLL})
+list(APPEND stocks_runtime_dlls ${STOCKS_WINPTHREAD_DLL})
+set(stocks_dlls ${stocks_runtime_dlls})
+if(NOT STOCKS_CORE_ONLY)
+    list(APPEND stocks_runtime_dlls ${STOCKS_UEMF_DLL})
+    find_package(Qt6 REQUIRED COMPONENTS Core)
+    set(stocks_dlls ${stocks_runtime_dlls} $<TARGET_FILE:Qt6::Core>)
+endif()
 
 # Tests run the Windows binaries through Wine, which finds the DLLs through WINEPATH (Wine
 # shows the build machine's root as drive Z:).
 find_program(STOCKS_WINE wine)
 if(STOCKS_WINE AND NOT CMAKE_CROSSCOMPILING_EMULATOR)
-    find_package(Qt6 REQUIRED COMPONENTS Core)
     set(dll_folders)
-    foreach(dll ${stocks_runtime_dlls} $<TARGET_FILE:Qt6::Core>)
+    foreach(dll ${stocks_dlls})
         list(APPEND dll_folders Z:$<PATH:GET_PARENT_PATH,${dll}>)
     endforeach()
     file(GENERATE OUTPUT ${PROJECT_BINARY_DIR}/wine-run CONTENT "#!/bin/sh

@@ -62,27 +62,30 @@ std::optional<std::string_view> sectionHeader(std::string_view content)
     content = trimBlanks(content);
     if (content.empty() || content.front() != '[')
         return std::nullopt;
-    const auto close = content.find(']');
+    // The name ends at the line's last ']', as the profile functions read it.
+    const auto close = content.rfind(']');
     if (close == std::string_view::npos)
         return std::nullopt;
     return trimBlanks(content.substr(1, close - 1));
 }
 
+// A key's line: a name, then '=' and the value, or the name alone, a key without a value
+// that reads as missing but is the line a write of that key replaces.
 std::optional<std::string_view> keyOf(std::string_view content)
 {
     content = trimBlanks(content);
-    if (!content.empty() && content.front() == ';')
+    if (content.empty() || content.front() == ';')
         return std::nullopt;
+    return trimBlanks(content.substr(0, content.find('=')));
+}
+
+// Only for a line keyOf accepts; nothing for a key without a value.
+std::optional<std::string_view> valueOf(std::string_view content)
+{
     const auto equals = content.find('=');
     if (equals == std::string_view::npos)
         return std::nullopt;
-    return trimBlanks(content.substr(0, equals));
-}
-
-// Only for a line keyOf accepts.
-std::string_view valueOf(std::string_view content)
-{
-    return trimBlanks(content.substr(content.find('=') + 1));
+    return trimBlanks(content.substr(equals + 1));
 }
 
 struct Location {
@@ -131,9 +134,9 @@ bool storable(std::string_view section, std::string_view key, std::string_view v
 {
     section = trimBlanks(section);
     key = trimBlanks(key);
-    return !section.empty() && section.find(']') == std::string_view::npos && !key.empty() &&
-           key.front() != '[' && key.front() != ';' && key.find('=') == std::string_view::npos &&
-           fitsOneLine(section) && fitsOneLine(key) && fitsOneLine(value);
+    return !section.empty() && !key.empty() && key.front() != '[' && key.front() != ';' &&
+           key.find('=') == std::string_view::npos && fitsOneLine(section) && fitsOneLine(key) &&
+           fitsOneLine(value);
 }
 
 // What must precede a new line inserted at pos so that the line before it stays whole.
@@ -181,7 +184,10 @@ std::optional<std::string> findProfileValue(std::string_view iniText, std::strin
     const auto found = locate(iniText, lines, section, key);
     if (!found.key)
         return std::nullopt;
-    auto value = valueOf(contentOf(iniText, lines[*found.key]));
+    const auto stored = valueOf(contentOf(iniText, lines[*found.key]));
+    if (!stored)
+        return std::nullopt;
+    auto value = *stored;
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -195,7 +201,8 @@ std::optional<std::string> withProfileValue(std::string_view iniText, std::strin
         return std::nullopt;
     const auto lines = splitLines(iniText);
     const auto found = locate(iniText, lines, section, key);
-    std::string entry(trimBlanks(key));
+    // A key that is there keeps the name it is spelt with, as the profile functions keep it.
+    std::string entry(found.key ? *keyOf(contentOf(iniText, lines[*found.key])) : trimBlanks(key));
     entry.append("=").append(value).append("\r\n");
 
     std::string result;

@@ -18,6 +18,10 @@ StockError::StockError(std::string_view pattern, const std::string& fileName)
     : StockError(pattern, pathOf(fileName))
 {}
 
+StockError::StockError(std::string_view pattern, const char* fileName)
+    : StockError(pattern, std::string(fileName))
+{}
+
 std::string formatMessage(std::string_view pattern, std::string_view argument)
 {
     std::string text(pattern);

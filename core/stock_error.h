@@ -23,6 +23,7 @@ public:
     StockError(std::string_view pattern, const std::filesystem::path& file);
     /// The same for a file name as the program holds it (file_names.h).
     StockError(std::string_view pattern, const std::string& fileName);
+    StockError(std::string_view pattern, const char* fileName);
 
     /// The message with "%s" where the file name goes, or the whole message when it names none.
     const std::string& pattern() const { return pattern_; }

@@ -6,6 +6,7 @@
 // files of the shapes users and other programs leave.
 // Usage: make_fuzz_seeds FOLDER
 
+#include "ini_seeds.h"
 #include "tests/support/page_bytes.h"
 #include "tests/support/sample_pictures.h"
 
@@ -313,28 +314,10 @@ void writeRasters()
     put("raster", "large.ico", encoded(icon.scaled(48, 48), "ico"));
 }
 
-// A section, a key and a value, each ended by a zero byte, then the file.
-std::string iniInput(std::string_view section, std::string_view key, std::string_view value,
-                     std::string_view text)
-{
-    std::string input;
-    for (const auto part : {section, key, value})
-        input.append(part).push_back('\0');
-    return input.append(text);
-}
-
 void writeSettings()
 {
-    const std::string saved = "[html]\r\nfile=/home/me/MorvaneStocks.html\r\nrefrate=10\r\n"
-                              "[form]\r\ntop=100\r\nleft=100\r\nskin=0\r\n[broker]\r\nvis=1\r\n";
-    put("ini", "saved", iniInput("html", "file", "/srv/pages/stocks.html", saved));
-    put("ini", "mac", iniInput("form", "top", "-20", "[html]\rrefrate=5\r[form]\rtop=7\rleft=3\r"));
-    put("ini", "edited",
-        iniInput(" Form ", "SKIN", "\"/home/me/skins/dollar sign.bmp\"",
-                 "; written by hand\n[FORM]\n  Top = 0x10 \nskin='old.bmp'\n\n[form]\nleft=$1F\n"
-                 "[broker\nvis=0\n[broker]\r\nvis=0"));
-    put("ini", "new section", iniInput("broker", "vis", "0", "file=outside\r\n[html]\r\nrefrate"));
-    put("ini", "long", iniInput("html", "refrate", std::string(1100, '7'), "[html]\r\nrefrate=1"));
+    for (const auto& seed : iniSeeds())
+        put("ini", seed.name, seed.input());
 }
 
 void writePages()

@@ -21,16 +21,4 @@ std::string fromQt(const QString& text)
                      "cannot store");
 }
 
-// The core's file names are UTF-8 on Windows; on POSIX systems Qt 6 takes the system's file
-// name bytes as UTF-8 too (QFile::decodeName would use the ANSI code page on Windows).
-QString fileNameToQt(const std::string& name)
-{
-    return QString::fromStdString(name);
-}
-
-std::string fileNameFromQt(const QString& name)
-{
-    return name.toStdString();
-}
-
 } // namespace stocks

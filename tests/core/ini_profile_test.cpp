@@ -3,15 +3,7 @@
 
 #include "core/ini_profile.h"
 
-#include "core/file_io.h"
-#include "tests/support/page_bytes.h"
-#include "tests/support/temp_folder.h"
-
 #include <gtest/gtest.h>
-
-#include <csignal>
-
-#include <sys/resource.h>
 
 namespace stocks {
 namespace {
@@ -67,7 +59,7 @@ TEST(IniProfileText, WriteChangesOnlyItsOwnLine)
                             "[broker]\r\n"
                             "vis=1";
     EXPECT_EQ(withProfileValue(ini, "HTML", "file", "new"),
-              "; settings\n[html]\r\nfile=new\r\nother=1\r\n\r\n[form]\ntop=5\n; end of form\n\n"
+              "; settings\n[html]\r\nFile=new\r\nother=1\r\n\r\n[form]\ntop=5\n; end of form\n\n"
               "[broker]\r\nvis=1");
     EXPECT_EQ(withProfileValue(ini, "html", "refrate", "10"),
               "; settings\n[html]\r\nFile = old\nother=1\r\nrefrate=10\r\n\r\n[form]\ntop=5\n"
@@ -79,13 +71,15 @@ TEST(IniProfileText, WriteChangesOnlyItsOwnLine)
     EXPECT_EQ(withProfileValue(ini, "new", "k", ""), ini + "\r\n[new]\r\nk=\r\n");
     EXPECT_EQ(withProfileValue("[a]\r", "a", "k", "v"), "[a]\r\nk=v\r\n");
     EXPECT_EQ(withProfileValue("", " s ", " k ", " v "), "[s]\r\nk= v \r\n");
+    // A section's name ends at its line's last ']'.
+    EXPECT_EQ(withProfileValue("[a]b] x\r\nk=1\r\n", "a]b", "k", "2"), "[a]b] x\r\nk=2\r\n");
+    EXPECT_EQ(withProfileValue("", "s]", "k", "v"), "[s]]\r\nk=v\r\n");
 }
 
 TEST(IniProfileText, RefusesWhatWouldNotReadBack)
 {
     EXPECT_EQ(withProfileValue("", "s", "k", "a\r\nb=c"), std::nullopt);
     EXPECT_EQ(withProfileValue("", "s", "k", "a\nb"), std::nullopt);
-    EXPECT_EQ(withProfileValue("", "s]", "k", "v"), std::nullopt);
     EXPECT_EQ(withProfileValue("", " ", "k", "v"), std::nullopt);
     EXPECT_EQ(withProfileValue("", "s", "a=b", "v"), std::nullopt);
     EXPECT_EQ(withProfileValue("", "s", "[k", "v]"), std::nullopt);
@@ -102,36 +96,6 @@ TEST(IniProfileText, LinesEndingInACarriageReturnAloneAreLines)
     EXPECT_EQ(findProfileValue(ini, "html", "top"), std::nullopt);
     EXPECT_EQ(withProfileValue(ini, "html", "refrate", "6"),
               "[html]\rfile=a.html\rrefrate=6\r\n\r[form]\rtop=7\r");
-}
-
-TEST(IniProfileFile, AStagedWriteThatFailsPartWayIsNeverPutInPlace)
-{
-    const TempFolder folder;
-    const auto ini = folder / "stocks.INI";
-    writeBytes(ini, "[html]\r\nfile=old\r\n");
-    // Past the limit a write stops part-way with EFBIG, instead of the signal ending the test.
-    const auto handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{};
-    ::getrlimit(RLIMIT_FSIZE, &limit);
-    const rlim_t unlimited = limit.rlim_cur;
-    limit.rlim_cur = 16;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    const bool profileWritten = writeProfileString(ini, "html", "file", std::string(100, 'n'));
-    {
-        StagedFile staged(ini);
-        const bool cutShort = !staged.write(std::string(100, 'n'));
-        limit.rlim_cur = unlimited;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::signal(SIGXFSZ, handler);
-        EXPECT_TRUE(cutShort);
-        // The steps after the failed write could all succeed now; none may let it through.
-        EXPECT_FALSE(staged.write("more"));
-        EXPECT_FALSE(staged.finish());
-        EXPECT_FALSE(staged.putInPlace());
-    }
-    EXPECT_FALSE(profileWritten);
-    EXPECT_EQ(bytesOf(ini), "[html]\r\nfile=old\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 
 #include "core/start_close.h"
 
+#include "core/file_names.h"
 #include "core/page_document.h"
 #include "core/page_file.h"
 #include "core/page_lines.h"
@@ -190,6 +191,28 @@ TEST_F(StartCloseTest, AnEmptyPageFileNameFallsBackToTheDefault)
     EXPECT_EQ(values.chartAddress(), lines::builtInChartAddress());
     ASSERT_TRUE(close(values));
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
+    EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(StartCloseTest, AFolderNamedOutsideTheAnsiCodePageKeepsItsPageAndFindsItAgain)
+{
+    const fs::path home = folder / fs::path(u8"\u7528\u6237 Zo\u00eb");
+    fs::create_directory(home);
+    files = programFilesFor(home / "stocks");
+    MemoryRunValues first;
+    start(first);
+    EXPECT_EQ(pathOf(first.pageFileName()), home / "MorvaneStocks.html");
+    ASSERT_TRUE(close(first));
+    const Lines closed = closedPage({lines::generator()}, 10);
+    EXPECT_EQ(bytesOf(home / "MorvaneStocks.html"), pageBytes(closed));
+    // A name the settings file's Windows-1252 text cannot hold is stored as UTF-8.
+    const std::string stored = "file=" + fileNameOf(home / "MorvaneStocks.html") + "\r\n";
+    EXPECT_NE(bytesOf(home / "stocks.INI").find(stored), std::string::npos);
+
+    MemoryRunValues second;
+    start(second);
+    EXPECT_EQ(second.pageFileName(), first.pageFileName());
+    EXPECT_EQ(second.pageList().lines(), plusEmptyLine(closed));
     EXPECT_TRUE(reports.empty());
 }
 

@@ -3,25 +3,32 @@
 
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
+#include <random>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 
 namespace stocks {
 
-/// @brief A fresh folder, by default under the system's temporary folder, removed with
-/// everything in it.
+/// @brief A fresh folder, by default under the system's temporary folder, private to the user
+/// and removed with everything in it.
 class TempFolder {
 public:
     explicit TempFolder(
         const std::filesystem::path& parent = std::filesystem::temp_directory_path())
     {
-        std::string pattern = (parent / "stocks_XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+            const auto candidate = parent / ("stocks_" + std::to_string(random()));
+            std::error_code error;
+            if (std::filesystem::create_directory(candidate, error))
+                path_ = candidate;
+        }
+        if (path_.empty())
             throw std::runtime_error("cannot make a temporary folder");
-        path_ = pattern;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
     ~TempFolder()
     {
@@ -36,6 +43,15 @@ public:
     std::filesystem::path operator/(const std::filesystem::path& name) const
     {
         return path_ / name;
+    }
+
+    /// The names of the entries in the folder.
+    std::set<std::string> names() const
+    {
+        std::set<std::string> found;
+        for (const auto& entry : std::filesystem::directory_iterator(path_))
+            found.insert(entry.path().filename().string());
+        return found;
     }
 
 private:
