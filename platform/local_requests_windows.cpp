@@ -19,8 +19,9 @@ LRESULT CALLBACK takeRequest(HWND window, UINT message, WPARAM wParam, LPARAM lP
     if (message != requestMessage)
         return DefWindowProcW(window, message, wParam, lParam);
     const LONG_PTR onRequest = GetWindowLongPtrW(window, GWLP_USERDATA);
+    // The window keeps the pointer as the integer the system stores.
     if (onRequest != 0)
-        (*reinterpret_cast<const std::function<void()>*>(onRequest))();
+        (*reinterpret_cast<const std::function<void()>*>(onRequest))(); // NOLINT
     return 0;
 }
 

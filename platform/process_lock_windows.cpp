@@ -29,7 +29,7 @@ ProcessLock::ProcessLock(const QString& path) : path_(path)
 ProcessLock::~ProcessLock()
 {
     if (file_ != -1)
-        CloseHandle(reinterpret_cast<HANDLE>(file_));
+        CloseHandle(reinterpret_cast<HANDLE>(file_)); // NOLINT: a handle kept as an integer
 }
 
 } // namespace stocks::platform

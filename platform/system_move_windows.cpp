@@ -17,7 +17,7 @@ bool runSystemMoveLoop(QWindow& window)
         return window.startSystemMove();
     // Sent, not posted as Qt's own start does: the caller goes on only once the window has
     // been put down.
-    const auto handle = reinterpret_cast<HWND>(window.winId());
+    const auto handle = reinterpret_cast<HWND>(window.winId()); // NOLINT: Qt's id is the HWND
     ReleaseCapture();
     SendMessageW(handle, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
     return true;
