@@ -27,13 +27,14 @@ add_compile_options(-ffile-prefix-map=${PROJECT_SOURCE_DIR}=. -ffile-prefix-map=
 # The DLLs every Windows binary of the project needs besides Qt's: the C++ runtime of the
 # compiler and libUEMF.
 set(stocks_runtime_dlls)
-foreach(name libstdc++-6.dll libgcc_s_seh-1.dll)
+foreach(name libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${name}
                     OUTPUT_VARIABLE dll OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    if(NOT IS_ABSOLUTE ${dll})
+        message(FATAL_ERROR "${CMAKE_CXX_COMPILER} does not know where ${name} is")
+    endif()
     list(APPEND stocks_runtime_dlls ${dll})
 endforeach()
-find_file(STOCKS_WINPTHREAD_DLL libwinpthread-1.dll PATH_SUFFIXES lib bin REQUIRED)
-list(APPEND stocks_runtime_dlls ${STOCKS_WINPTHREAD_DLL})
 set(stocks_dlls ${stocks_runtime_dlls})
 if(NOT STOCKS_CORE_ONLY)
     list(APPEND stocks_runtime_dlls ${STOCKS_UEMF_DLL})

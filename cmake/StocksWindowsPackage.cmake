@@ -18,6 +18,7 @@ target_sources(stocks PRIVATE ${PROJECT_BINARY_DIR}/windows/stocks.rc)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/windows/stocks.rc APPEND PROPERTY OBJECT_DEPENDS
              ${STOCKS_PROGRAM_ICON} ${STOCKS_MANIFEST})
 
+find_package(Qt6 REQUIRED COMPONENTS Widgets)
 install(TARGETS stocks RUNTIME DESTINATION .)
 install(FILES ${stocks_runtime_dlls} $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui>
               $<TARGET_FILE:Qt6::Widgets> DESTINATION .)

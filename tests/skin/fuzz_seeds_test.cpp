@@ -3,6 +3,7 @@
 
 #include "skin/skin_picture.h"
 
+#include "core/file_names.h"
 #include "tests/support/error_of.h"
 
 #include <gtest/gtest.h>
@@ -30,7 +31,7 @@ TEST(FuzzSeeds, EveryPictureSeedLoadsAsASkinAndDrawsSomething)
                  std::filesystem::path(STOCKS_FUZZ_SEEDS) / target)) {
             ++seeds;
             QImage image;
-            EXPECT_EQ(errorOf([&] { image = loadSkinPicture(seed.path(), QSize(138, 208)); }),
+            EXPECT_EQ(errorOf([&] { image = loadSkinPicture(fileNameOf(seed.path()), QSize(138, 208)); }),
                       "no error")
                 << seed.path();
             EXPECT_TRUE(drawsSomething(image)) << seed.path();
