@@ -31,8 +31,9 @@ TEST(FuzzSeeds, EveryPictureSeedLoadsAsASkinAndDrawsSomething)
                  std::filesystem::path(STOCKS_FUZZ_SEEDS) / target)) {
             ++seeds;
             QImage image;
-            EXPECT_EQ(errorOf([&] { image = loadSkinPicture(fileNameOf(seed.path()), QSize(138, 208)); }),
-                      "no error")
+            EXPECT_EQ(
+                errorOf([&] { image = loadSkinPicture(fileNameOf(seed.path()), QSize(138, 208)); }),
+                "no error")
                 << seed.path();
             EXPECT_TRUE(drawsSomething(image)) << seed.path();
         }

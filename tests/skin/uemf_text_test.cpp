@@ -22,8 +22,7 @@ namespace {
 struct Free {
     void operator()(void* p) const { std::free(p); }
 };
-template <typename T>
-using Owned = std::unique_ptr<T, Free>;
+template <typename T> using Owned = std::unique_ptr<T, Free>;
 
 // "Zoë €" and a character beyond the 16-bit plane (U+1D11E), in UTF-8.
 const std::string mixed = "Zo\xC3\xAB \xE2\x82\xAC\xF0\x9D\x84\x9E";
@@ -74,7 +73,8 @@ TEST(UemfText, Latin1TextConvertsBothWays)
 
 TEST(UemfText, BrokenTextIsRefused)
 {
-    for (const char* broken : {"\xC3\x28", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82", "\xF8\x88\x80\x80\x80"}) {
+    for (const char* broken :
+         {"\xC3\x28", "\xC0\xAF", "\xED\xA0\x80", "\xE2\x82", "\xF8\x88\x80\x80\x80"}) {
         Owned<std::uint16_t> utf16(U_Utf8ToUtf16le(broken, 0, nullptr));
         EXPECT_FALSE(utf16) << "accepted " << broken;
     }
