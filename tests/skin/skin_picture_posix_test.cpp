@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// What only POSIX systems put behind a file name: a FIFO and a device.
+// What only POSIX systems put behind a file name: a FIFO, a device, bytes that are no UTF-8.
 
+#include "skin/picture_kind.h"
 #include "skin/skin_picture.h"
 
 #include "tests/support/error_of.h"
@@ -34,6 +35,13 @@ TEST(SkinPicturePosix, AnythingButARegularFileIsRefusedWithoutWaitingForIt)
         ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(device)));
         EXPECT_EQ(errorOfLoading(device), "Cannot open file " + device);
     }
+}
+
+TEST(SkinPicturePosix, AWindows1252CapitalInANameIsNoAsciiLetter)
+{
+    // The name's own bytes, folded onto no known extension and shown as written.
+    EXPECT_EQ(errorOf([] { pictureKindFor("skin.\xC9mf"); }),
+              "Unknown picture file extension (.\xC9mf)");
 }
 
 } // namespace
