@@ -1,12 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
 // SPDX-License-Identifier: GPL-2.0-or-later
 
+#include "core/file_names.h"
 #include "core/program_files.h"
 #include "platform/display_choice.h"
 #include "ui/command_line.h"
 #include "ui/program_run.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
@@ -17,6 +19,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Morvane Stock"));
     // Ties the window to its desktop entry and menu icon (on Wayland, its app id).
     QApplication::setDesktopFileName(QStringLiteral("com.morvane.Stocks"));
-    return stocks::runProgram(
-        stocks::programFilesFor(QCoreApplication::applicationFilePath().toStdString()));
+    // Qt's path has '/' and is UTF-8 here; Windows users read '\', and a folder named outside
+    // the ANSI code page must not pass through it.
+    const QString executable = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
+    return stocks::runProgram(stocks::programFilesFor(stocks::pathOf(executable.toStdString())));
 }

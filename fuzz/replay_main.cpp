@@ -27,7 +27,7 @@ int main(int argc, char** argv)
     }
     std::sort(inputs.begin(), inputs.end());
     for (const auto& input : inputs) {
-        std::fprintf(stderr, "%s\n", input.c_str());
+        std::fprintf(stderr, "%s\n", input.string().c_str());
         std::ifstream file(input, std::ios::binary);
         const std::vector<char> bytes{std::istreambuf_iterator<char>(file), {}};
         LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());

@@ -3,6 +3,7 @@
 
 #include "ui/prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -47,7 +48,8 @@ public:
         dialog.selectFile(currentName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        return dialog.selectedFiles().constFirst();
+        // Qt's names have '/' everywhere; the settings keep the system's own spelling.
+        return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
     }
 
     bool confirmLineDeletion() override

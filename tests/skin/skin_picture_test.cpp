@@ -14,8 +14,6 @@
 
 #include <tuple>
 
-#include <sys/stat.h>
-
 namespace stocks {
 namespace {
 
@@ -154,19 +152,6 @@ TEST_F(SkinPictureTest, EmptyAndTruncatedFilesAreNotValid)
         EXPECT_EQ(errorOf(write("empty." + extension, {})), expected);
         EXPECT_EQ(errorOf(write("half." + extension, valid.left(valid.size() / 2))), expected);
         EXPECT_EQ(errorOf(write("header." + extension, valid.left(20))), expected);
-    }
-}
-
-TEST_F(SkinPictureTest, AnythingButARegularFileIsRefusedWithoutWaitingForIt)
-{
-    for (const QString extension : {"bmp", "ico", "emf", "wmf"}) {
-        // Opening a FIFO for reading waits for a writer that never comes.
-        const std::string fifo = path("pipe." + extension);
-        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-        EXPECT_EQ(errorOf(fifo), "Cannot open file " + fifo);
-        const std::string device = path("endless." + extension);
-        ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(device)));
-        EXPECT_EQ(errorOf(device), "Cannot open file " + device);
     }
 }
 

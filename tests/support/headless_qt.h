@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+// The platform that draws nowhere; a build whose Qt has no offscreen one names another.
+#ifndef STOCKS_HEADLESS_PLATFORM
+#define STOCKS_HEADLESS_PLATFORM "offscreen"
+#endif
+
 namespace stocks {
 
 /// @brief Lets a test or benchmark run Qt with no display: the offscreen platform unless
@@ -16,7 +21,7 @@ public:
     HeadlessQt()
     {
         if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+            qputenv("QT_QPA_PLATFORM", STOCKS_HEADLESS_PLATFORM);
         if (!qEnvironmentVariableIsSet("XDG_RUNTIME_DIR") && runtimeDir_.isValid()) {
             QFile::setPermissions(runtimeDir_.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
