@@ -219,3 +219,46 @@ add_stock() {
     xdotool key ctrl+a type "$2"
     click_client 42 87
 }
+
+# Two program windows on one display, as the one-copy tests watch them.
+windows_named() {
+    xdotool search --onlyvisible --name '^Morvane Stocks$' 2>/dev/null | wc -l
+}
+
+two_windows() {
+    [ "$(windows_named)" -eq 2 ]
+}
+
+# The program's windows, topmost first: without a window manager they are the root's children.
+topmost_window() {
+    xwininfo -root -children | awk '/"Morvane Stocks":/ { print $1; exit }'
+}
+
+# Whether the window of the program started by start_program is above the other one.
+first_on_top() {
+    [ "$(topmost_window)" = "$(printf '0x%x' "$window")" ]
+}
+
+other_on_top() {
+    ! first_on_top
+}
+
+# The files under the given folders with their sizes and times. Folders are left out: the start
+# probes whether it may create files beside the executable, which touches its folder's time.
+files_state() {
+    find "$@" -path "$work/runtime" -prune -o ! -type d -printf '%p %s %T@\n' | sort
+}
+
+# Starts a copy that must end at once by itself, leaving every file under FOLDER... as it was.
+# Usage: expect_second_copy_ends PROGRAM FOLDER...
+expect_second_copy_ends() {
+    local program=$1 before after status=0
+    shift
+    before=$(files_state "$@")
+    timeout 60 "$program" >>"$work/program.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "the second copy $program ended with status $status"
+    after=$(files_state "$@")
+    [ "$before" = "$after" ] || fail "the second copy $program changed files:
+$before
+$after"
+}

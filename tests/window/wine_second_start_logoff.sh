@@ -19,39 +19,13 @@ cmake --install "$STOCKS_WINDOWS_BUILD" --prefix "$other" >/dev/null
 cp "$work/stocks" "$other/stocks"
 printf '[form]\r\ntop=120\r\nleft=140\r\n' >"$other/stocks.INI"
 
-windows_named() {
-    xdotool search --onlyvisible --name '^Morvane Stocks$' 2>/dev/null | wc -l
-}
-two_windows() {
-    [ "$(windows_named)" -eq 2 ]
-}
-# Without a window manager, the root's children come topmost first.
-topmost_window() {
-    xwininfo -root -children | awk '/"Morvane Stocks":/ { print $1; exit }'
-}
-first_on_top() {
-    [ "$(topmost_window)" = "$(printf '0x%x' "$window")" ]
-}
-other_on_top() {
-    ! first_on_top
-}
-files_state() {
-    find "$work" -path "$work/runtime" -prune -o ! -type d -printf '%p %s %T@\n' | sort
-}
-
 start_program
 "$other/stocks" >>"$work/program.log" 2>&1 &
 helpers+=($!)
 poll 60 two_windows || fail "a copy on another page did not open beside the first"
 poll 60 other_on_top || fail "the later window is not on top"
 
-before=$(files_state)
-status=0
-timeout 60 "$work/stocks" >>"$work/program.log" 2>&1 || status=$?
-[ "$status" -eq 0 ] || fail "the second start ended with status $status"
-[ "$(files_state)" = "$before" ] || fail "the second start changed files:
-$before
-$(files_state)"
+expect_second_copy_ends "$work/stocks" "$work"
 poll 60 first_on_top || fail "a second start did not bring the running window to the front"
 [ "$(windows_named)" -eq 2 ] || fail "a second start on the same page opened a window"
 
