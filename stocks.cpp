@@ -4,8 +4,8 @@
 #include "core/file_names.h"
 #include "core/program_files.h"
 #include "platform/display_choice.h"
-#include "ui/command_line.h"
-#include "ui/program_run.h"
+#include "ui/program/command_line.h"
+#include "ui/program/program_run.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "first_expose.h"
 #include "platform/display_choice.h"
-#include "ui/program_run.h"
+#include "ui/program/program_run.h"
 #include "ui/stokfile1.h"
 
 #include <QApplication>

@@ -10,8 +10,8 @@
 #include "tests/support/temp_folder.h"
 #include "ui/dataform.h"
 #include "ui/stokfile1.h"
-#include "ui/text_codec.h"
-#include "ui/unseen_list_box.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/unseen_list_box.h"
 
 #include <QApplication>
 #include <QLineEdit>

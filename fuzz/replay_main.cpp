@@ -18,9 +18,15 @@ int main(int argc, char** argv)
 {
     std::vector<std::filesystem::path> inputs;
     for (int i = 1; i < argc; ++i) {
-        // A folder of regressions may not exist yet.
+        // Every folder is in the tree (an empty one holds a hidden placeholder): one that cannot
+        // be read means the replay would prove less than it says.
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(argv[i], error)) {
+        std::filesystem::directory_iterator folder(argv[i], error);
+        if (error) {
+            std::fprintf(stderr, "cannot read %s: %s\n", argv[i], error.message().c_str());
+            return 1;
+        }
+        for (const auto& entry : folder) {
             if (entry.is_regular_file() && !entry.path().filename().string().starts_with('.'))
                 inputs.push_back(entry.path());
         }

@@ -3,7 +3,8 @@
 
 #include "platform/termination_signals.h"
 
-#include <QMetaObject>
+#include <QCoreApplication>
+#include <QEvent>
 
 #include <atomic>
 #include <mutex>
@@ -13,10 +14,28 @@
 namespace stocks::platform {
 namespace {
 
+// Carries the call to the main thread as a posted event, which Qt owns and frees once it is
+// delivered.
+class Delivery final : public QObject {
+public:
+    Delivery(std::function<void()> call, QObject* parent) : QObject(parent), call_(std::move(call))
+    {}
+
+    bool event(QEvent* event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        call_();
+        return true;
+    }
+
+private:
+    std::function<void()> call_;
+};
+
 // Shared with the handler, which the system calls on a thread of its own.
 std::mutex targetMutex;
-TerminationSignals* target = nullptr;
-std::function<void()> deliverToTarget;
+Delivery* target = nullptr;
 std::atomic<bool> signalled = false;
 
 /// Set while no object is there: its close has run, and the system may end the process.
@@ -36,7 +55,7 @@ BOOL WINAPI onConsoleEvent(DWORD event)
         const std::lock_guard lock(targetMutex);
         if (!target)
             return FALSE;
-        QMetaObject::invokeMethod(target, deliverToTarget, Qt::QueuedConnection);
+        QCoreApplication::postEvent(target, new QEvent(QEvent::User));
     }
     // After its console closes the system ends the process as soon as this returns, or after
     // a few seconds: let the close run first.
@@ -54,8 +73,7 @@ TerminationSignals::TerminationSignals(std::function<void()> onSignal)
         return;
     {
         const std::lock_guard lock(targetMutex);
-        target = this;
-        deliverToTarget = [this] { deliver(); };
+        target = new Delivery([this] { deliver(); }, this);
     }
     signalled = false;
     ResetEvent(released());
@@ -70,8 +88,8 @@ TerminationSignals::~TerminationSignals()
         SetConsoleCtrlHandler(onConsoleEvent, FALSE);
     {
         const std::lock_guard lock(targetMutex);
+        // The child itself goes with this object, after the handler can no longer reach it.
         target = nullptr;
-        deliverToTarget = nullptr;
     }
     if (released())
         SetEvent(released());

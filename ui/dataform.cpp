@@ -3,11 +3,11 @@
 
 #include "ui/dataform.h"
 
-#include "ui/error_display.h"
+#include "ui/dialogs/error_display.h"
+#include "ui/dialogs/prompts.h"
 #include "ui/page_list_model.h"
-#include "ui/prompts.h"
-#include "ui/window_fonts.h"
-#include "ui/window_shape.h"
+#include "ui/window/window_fonts.h"
+#include "ui/window/window_shape.h"
 
 #include <QItemSelectionModel>
 #include <QListView>

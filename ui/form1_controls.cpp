@@ -4,13 +4,13 @@
 #include "ui/form1_controls.h"
 
 #include "core/page_lines.h"
-#include "ui/built_in_resources.h"
-#include "ui/click_label.h"
-#include "ui/glyph_button.h"
-#include "ui/text_codec.h"
-#include "ui/unseen_list_box.h"
-#include "ui/up_down.h"
-#include "ui/window_fonts.h"
+#include "ui/widgets/click_label.h"
+#include "ui/widgets/glyph_button.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/unseen_list_box.h"
+#include "ui/widgets/up_down.h"
+#include "ui/window/built_in_resources.h"
+#include "ui/window/window_fonts.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -5,10 +5,10 @@
 
 #include "platform/display_choice.h"
 #include "skin/skin_picture.h"
-#include "ui/text_codec.h"
-#include "ui/up_down.h"
-#include "ui/window_placement.h"
-#include "ui/window_shape.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/up_down.h"
+#include "ui/window/window_placement.h"
+#include "ui/window/window_shape.h"
 
 #include <QLabel>
 #include <QLineEdit>

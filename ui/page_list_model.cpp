@@ -4,7 +4,7 @@
 #include "ui/page_list_model.h"
 
 #include "core/page_lines.h"
-#include "ui/text_codec.h"
+#include "ui/widgets/text_codec.h"
 
 #include <QScopedValueRollback>
 

@@ -9,23 +9,24 @@
 #include "core/page_lines.h"
 #include "core/settings.h"
 #include "platform/display_choice.h"
-#include "platform/drag_full_windows.h"
+#include "platform/file_name_codec.h"
+#include "platform/full_window_drag.h"
 #include "platform/shell_open.h"
-#include "ui/built_in_resources.h"
-#include "ui/click_label.h"
 #include "ui/dataform.h"
-#include "ui/error_display.h"
+#include "ui/dialogs/error_display.h"
+#include "ui/dialogs/prompts.h"
 #include "ui/form1_run_values.h"
 #include "ui/page_list_model.h"
-#include "ui/prompts.h"
-#include "ui/return_presses.h"
-#include "ui/text_codec.h"
-#include "ui/unseen_list_box.h"
-#include "ui/up_down.h"
-#include "ui/window_fonts.h"
-#include "ui/window_frame.h"
-#include "ui/window_move_loop.h"
-#include "ui/window_shape.h"
+#include "ui/widgets/click_label.h"
+#include "ui/widgets/return_presses.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/unseen_list_box.h"
+#include "ui/widgets/up_down.h"
+#include "ui/window/built_in_resources.h"
+#include "ui/window/window_fonts.h"
+#include "ui/window/window_frame.h"
+#include "ui/window/window_move_loop.h"
+#include "ui/window/window_shape.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -206,7 +207,7 @@ void TForm1::lookClick()
     stocks::runHandler([this] {
         // The page this run keeps, wherever the settings put it; a relative name is a file
         // here, never a web address.
-        const QFileInfo page(stocks::fileNameToQt(values_->pageFileName()));
+        const QFileInfo page(stocks::platform::fileNameToQt(values_->pageFileName()));
         stocks::platform::shellOpen(page.absoluteFilePath());
     });
 }
@@ -250,10 +251,10 @@ void TForm1::Label2DblClick()
 {
     stocks::runHandler([this] {
         const auto choice =
-            stocks::prompts().askSkinFile(stocks::fileNameToQt(values_->skinFileName()));
+            stocks::prompts().askSkinFile(stocks::platform::fileNameToQt(values_->skinFileName()));
         if (!choice)
             return;
-        values_->setSkinFileName(stocks::fileNameFromQt(*choice));
+        values_->setSkinFileName(stocks::platform::fileNameFromQt(*choice));
         values_->loadSkin(values_->skinFileName());
         stocks::Settings(files_.settingsFile)
             .writeFileName("form", "skin", values_->skinFileName());

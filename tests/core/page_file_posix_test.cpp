@@ -10,6 +10,7 @@
 #include "core/stock_error.h"
 #include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
+#include "tests/support/page_file_fixture.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -30,13 +31,6 @@ namespace stocks {
 namespace {
 
 namespace fs = std::filesystem;
-
-class PageFileTest : public testing::Test {
-protected:
-    std::set<std::string> names() const { return folder.names(); }
-
-    TempFolder folder;
-};
 
 // Writes under a file-size limit, which cuts a write short with no error for the bytes that
 // still fit, and prints whether writeAll failed and what the page save reported.

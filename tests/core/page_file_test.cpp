@@ -6,6 +6,7 @@
 #include "core/stock_error.h"
 #include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
+#include "tests/support/page_file_fixture.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -16,18 +17,6 @@ namespace stocks {
 namespace {
 
 namespace fs = std::filesystem;
-
-class PageFileTest : public testing::Test {
-protected:
-    std::set<std::string> names() const { return folder.names(); }
-    Lines readBack(const std::string& bytes)
-    {
-        writeBytes(folder / "in.html", bytes);
-        return readPageFile(folder / "in.html").value();
-    }
-
-    TempFolder folder;
-};
 
 TEST_F(PageFileTest, SaveWritesCrLfLinesAndReadsBackWithTrailingEmptyLine)
 {

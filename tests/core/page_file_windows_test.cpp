@@ -10,6 +10,7 @@
 #include "core/file_names.h"
 #include "tests/support/error_of.h"
 #include "tests/support/page_bytes.h"
+#include "tests/support/page_file_fixture.h"
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -24,13 +25,6 @@ namespace stocks {
 namespace {
 
 namespace fs = std::filesystem;
-
-class PageFileTest : public testing::Test {
-protected:
-    std::set<std::string> names() const { return folder.names(); }
-
-    TempFolder folder;
-};
 
 // The id of a process that surely runs no more: one that was started, ended and waited for.
 DWORD endedProcessId()

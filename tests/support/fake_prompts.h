@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "ui/prompts.h"
+#include "ui/dialogs/prompts.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 
 #include "tests/support/qt_printers.h"
 #include "tests/ui/form1_fixture.h"
-#include "ui/up_down.h"
+#include "ui/widgets/up_down.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -11,8 +11,8 @@
 #include "tests/support/page_bytes.h"
 #include "tests/support/temp_folder.h"
 #include "ui/stokfile1.h"
-#include "ui/text_codec.h"
-#include "ui/unseen_list_box.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/unseen_list_box.h"
 
 #include <QLineEdit>
 #include <QListView>

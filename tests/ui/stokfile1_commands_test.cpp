@@ -3,8 +3,8 @@
 
 #include "tests/ui/form1_fixture.h"
 
-#include "ui/click_label.h"
-#include "ui/up_down.h"
+#include "ui/widgets/click_label.h"
+#include "ui/widgets/up_down.h"
 
 #include <QDir>
 #include <QPushButton>

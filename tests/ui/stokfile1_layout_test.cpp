@@ -4,9 +4,9 @@
 #include "tests/support/qt_printers.h"
 #include "tests/ui/form1_fixture.h"
 
-#include "ui/click_label.h"
 #include "ui/dataform.h"
-#include "ui/up_down.h"
+#include "ui/widgets/click_label.h"
+#include "ui/widgets/up_down.h"
 
 #include <QAccessible>
 #include <QApplication>
