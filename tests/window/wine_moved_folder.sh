@@ -14,10 +14,12 @@ source "$(dirname "$0")/common.sh"
 stick="$work/stick"
 cmake --install "$STOCKS_WINDOWS_BUILD" --prefix "$stick/Zoë Programs/stocks" >/dev/null
 
-# The stick under one drive letter only: Wine takes a drive from its link in dosdevices.
+# The stick under one drive letter only: Wine takes its drives from the links in dosdevices
+# when its server starts, so the one still lingering after the last run must end first.
 plug_in() {
     rm -f "$WINEPREFIX/dosdevices/e:" "$WINEPREFIX/dosdevices/f:"
     ln -s "$stick" "$WINEPREFIX/dosdevices/$1:"
+    wineserver -w
 }
 
 # Starts stocks.exe by its Windows name on the drive, in the stick's folder given.
