@@ -9,6 +9,7 @@
 #include "core/page_document.h"
 #include "core/page_file.h"
 #include "core/page_lines.h"
+#include "core/page_location.h"
 #include "core/settings.h"
 #include "core/stock_error.h"
 
@@ -92,10 +93,12 @@ void writeClosingSettings(const RunValues& values, const ProgramFiles& files, bo
                           const ErrorSink& report)
 {
     try {
-        const std::string page = fileNameForSettings(values.pageFileName());
+        Settings settings(files.settingsFile);
+        const std::string page = fileNameForSettings(
+            pageFileForSettings(values.pageFileName(), settings.readFileName("html", "file", ""),
+                                files.defaultPageFile));
         const std::string top = std::to_string(values.windowTop());
         const std::string left = std::to_string(values.windowLeft());
-        Settings settings(files.settingsFile);
         // One replacement of the file for all keys: they land together or not at all.
         if (pageSaved)
             settings.writeStrings({{"html", "file", page},
@@ -142,11 +145,8 @@ bool saveAsClosing(RunValues& values, bool onCopy, const ProgramFiles& files,
 
 std::string storedPageFileName(const ProgramFiles& files)
 {
-    // An empty name can never be saved to, which would keep the window from closing.
-    std::string pageFile = Settings(files.settingsFile).readFileName("html", "file", "");
-    if (pageFile.empty())
-        pageFile = fileNameOf(files.defaultPageFile);
-    return pageFile;
+    return pageFileFromSettings(Settings(files.settingsFile).readFileName("html", "file", ""),
+                                files.defaultPageFile);
 }
 
 void runStartSequence(RunValues& values, const ProgramFiles& files, const ErrorSink& report)

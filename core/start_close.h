@@ -12,7 +12,7 @@
 
 namespace stocks {
 
-/// The page file the settings name, or the default page when they name none.
+/// The full name of the page file the settings name, or of the default page when they name none.
 std::string storedPageFileName(const ProgramFiles& files);
 
 /// Shows an error message to the user; the sequence that reported it goes on.

@@ -69,9 +69,9 @@ TEST_F(StartCloseTest, FirstRunSeedsThePageAndTheCloseWritesPageAndSettings)
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
     EXPECT_FALSE(fs::exists(backup()));
     EXPECT_TRUE(values.lookVisible());
-    EXPECT_EQ(bytesOf(files.settingsFile),
-              "[html]\r\nfile=" + page().string() +
-                  "\r\nrefrate=10\r\n[form]\r\ntop=100\r\nleft=100\r\n");
+    EXPECT_EQ(
+        bytesOf(files.settingsFile),
+        "[html]\r\nfile=MorvaneStocks.html\r\nrefrate=10\r\n[form]\r\ntop=100\r\nleft=100\r\n");
 }
 
 TEST_F(StartCloseTest, StoredSettingsAreRestoredAndTheirPageFileIsUsed)
@@ -134,15 +134,62 @@ TEST_F(StartCloseTest, AFolderNamedOutsideTheAnsiCodePageKeepsItsPageAndFindsItA
     ASSERT_TRUE(close(first));
     const Lines closed = closedPage({lines::generator()}, 10);
     EXPECT_EQ(bytesOf(home / "MorvaneStocks.html"), pageBytes(closed));
-    // A name the settings file's Windows-1252 text cannot hold is stored as UTF-8.
-    const std::string stored = "file=" + fileNameOf(home / "MorvaneStocks.html") + "\r\n";
-    EXPECT_NE(bytesOf(home / "stocks.INI").find(stored), std::string::npos);
+    EXPECT_NE(bytesOf(home / "stocks.INI").find("file=MorvaneStocks.html\r\n"), std::string::npos);
 
     MemoryRunValues second;
     start(second);
     EXPECT_EQ(second.pageFileName(), first.pageFileName());
     EXPECT_EQ(second.pageList().lines(), plusEmptyLine(closed));
     EXPECT_TRUE(reports.empty());
+}
+
+// The value the settings keep for the page, what a start makes of it, and what the close
+// writes back: the default page follows its folder, a page set elsewhere stays as set.
+TEST_F(StartCloseTest, TheDefaultPageIsStoredByItsNameAndAPageSetElsewhereAsSet)
+{
+    const fs::path relative = folder / "pages" / "watch.html";
+    const fs::path elsewhere = folder / "elsewhere" / "watch.html";
+    // What the previous version wrote before its folder was moved or renamed.
+    const fs::path gone = folder / "gone" / "MorvaneStocks.html";
+    const fs::path emptyFolder = folder / "kept" / "MorvaneStocks.html";
+    struct Case {
+        std::string stored;
+        std::vector<fs::path> pages;
+        fs::path used;
+        bool closes;
+        std::string written;
+    };
+    const std::string bare = "MorvaneStocks.html";
+    for (const Case& c : {
+             Case{bare, {page()}, page(), true, bare},
+             Case{"", {page()}, page(), true, bare},
+             Case{page().string(), {page()}, page(), true, bare},
+             Case{"pages/watch.html", {relative, page()}, relative, true, "pages/watch.html"},
+             Case{elsewhere.string(), {elsewhere, page()}, elsewhere, true, elsewhere.string()},
+             Case{gone.string(), {page()}, page(), true, bare},
+             // Nothing beside it to find: the old name fails as it always did.
+             Case{gone.string(), {}, gone, false, gone.string()},
+             // Only a gone folder is taken for a move: this one is kept, page or not.
+             Case{emptyFolder.string(), {page()}, emptyFolder, true, emptyFolder.string()},
+         }) {
+        SCOPED_TRACE(c.stored + " used as " + c.used.string());
+        for (const char* name : {"pages", "elsewhere", "kept"}) {
+            fs::remove_all(folder / name);
+            fs::create_directory(folder / name);
+        }
+        fs::remove(page());
+        for (const fs::path& stocked : c.pages)
+            writeBytes(stocked, pageBytes(closedPage({ibm}, 10)));
+        writeBytes(files.settingsFile, "[html]\r\nfile=" + c.stored + "\r\n");
+        reports.clear();
+        MemoryRunValues values;
+        start(values);
+        EXPECT_EQ(values.pageFileName(), c.used.string());
+        EXPECT_EQ(values.pageList().find(ibm).has_value(), fs::exists(c.used));
+        EXPECT_EQ(close(values), c.closes);
+        EXPECT_EQ(reports.empty(), c.closes);
+        EXPECT_EQ(Settings(files.settingsFile).readString("html", "file", "<none>"), c.written);
+    }
 }
 
 TEST_F(StartCloseTest, SkinAndRefrateErrorsAreReportedAndTheStartGoesOn)
@@ -213,7 +260,7 @@ TEST_F(StartCloseTest, APageFileThatCannotBeReadIsNeverOverwritten)
     EXPECT_TRUE(fs::is_directory(page()));
     EXPECT_EQ(bytesOf(page() / "keep.txt"), "mine");
     EXPECT_FALSE(fs::exists(backup()));
-    EXPECT_EQ(Settings(files.settingsFile).readString("html", "file", ""), page().string());
+    EXPECT_EQ(Settings(files.settingsFile).readString("html", "file", ""), "MorvaneStocks.html");
 }
 
 TEST_F(StartCloseTest, AReadOnlyPageIsReadButNeverOverwritten)

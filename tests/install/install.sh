@@ -140,7 +140,7 @@ expected="[form]
 top=150
 left=120
 [html]
-file=$own/MorvaneStocks.html
+file=MorvaneStocks.html
 refrate=10"
 settings=$(tr -d '\r' <"$own/stocks.INI" | grep -v '^$')
 [ "$settings" = "$expected" ] || fail "settings in $own:

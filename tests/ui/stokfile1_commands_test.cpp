@@ -6,7 +6,6 @@
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/up_down.h"
 
-#include <QDir>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -220,11 +219,11 @@ TEST_F(Form1Test, LinksOpenThePageKeptAndTheMakersSiteThroughTheShell)
     QTest::mouseClick(start().look, Qt::LeftButton);
     EXPECT_EQ(opened, QStringList({pathText(elsewhere)}));
 
-    // A relative name is a file in the working folder, not a web address.
+    // A relative name is a file of the program's folder, not a web address.
     writeSettings("[html]\r\nfile=watch.html\r\n");
     opened.clear();
     start().lookClick();
-    EXPECT_EQ(opened, QStringList({QDir::current().absoluteFilePath("watch.html")}));
+    EXPECT_EQ(opened, QStringList({pathText(folder / "watch.html")}));
 }
 
 TEST_F(Form1Test, XRunsTheCloseSequenceAndWritesThePageAndSettings)
@@ -239,7 +238,7 @@ TEST_F(Form1Test, XRunsTheCloseSequenceAndWritesThePageAndSettings)
     QTest::mouseClick(window.xout, Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(bytesOf(page()), pageBytes(closedPage({lines::generator()}, 10)));
-    EXPECT_EQ(setting("html", "file"), page().string());
+    EXPECT_EQ(setting("html", "file"), "MorvaneStocks.html");
     EXPECT_EQ(setting("html", "refrate"), "10");
     EXPECT_EQ(setting("form", "top"), "60");
     EXPECT_EQ(setting("form", "left"), "70");
@@ -384,7 +383,7 @@ TEST_F(Form1Test, AProgramFolderWithANonLatinNameSavesClosesAndIsNamedInMessages
     EXPECT_TRUE(missing.contains(QString::fromUtf8("/\u7528\u6237/")));
 
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(setting("html", "file"), page().string());
+    EXPECT_EQ(setting("html", "file"), "MorvaneStocks.html");
     start();
     EXPECT_EQ(items(),
               plusEmptyLine(closedPage({lines::stock("IBM", "95"), lines::generator()}, 10)));

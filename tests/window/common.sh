@@ -46,8 +46,9 @@ source "$here/../support/fail.sh"
 # shellcheck source=../../scripts/poll.sh
 source "$here/../../scripts/poll.sh"
 
+# Starts the program, by default the copy in $work, and waits for its window.
 start_program() {
-    "$work/stocks" >>"$work/program.log" 2>&1 &
+    "${1:-$work/stocks}" >>"$work/program.log" 2>&1 &
     pid=$!
     poll 60 find_window || fail "the window \"Morvane Stocks\" did not appear"
 }
@@ -186,7 +187,7 @@ step_up() {
 
 expect_settings() {
     local expected="[html]
-file=$page
+file=MorvaneStocks.html
 refrate=$1
 [form]
 top=$2

@@ -27,7 +27,7 @@ close_through_x
 
 [ -f "$work/stocks.INI" ] || fail "no settings file"
 expected_settings="[html]
-file=$work/MorvaneStocks.html
+file=MorvaneStocks.html
 refrate=10
 [form]
 top=100

@@ -124,7 +124,7 @@ cmp -s "$work/MorvaneStocks.BAK" "$work/stepped.html" ||
 
 # A page file in a missing folder: the step's save fails and leaves its box open, and the
 # shutdown's save fails again.
-missing="$work/missing/MorvaneStocks.html"
+missing="$work/missing/watch.html"
 printf '[html]\r\nfile=%s\r\n' "$missing" >"$work/stocks.INI"
 start_session
 xdotool mousemove $((100 + frameLeft + 78)) $((100 + frameTop + 148)) click 1

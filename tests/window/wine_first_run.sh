@@ -46,9 +46,9 @@ poll 60 page_holds_ibm || fail "\"+\" with IBM and 95 did not save the page"
 import -window root "$shots/wine-ibm-added.png"
 close_through_x
 
-# The settings file: the Linux window test's lines, the page named as Windows names it.
+# The settings file: the Linux window test's lines, the default page by its bare name.
 expected_settings="[html]
-file=$(windows_name MorvaneStocks.html)
+file=MorvaneStocks.html
 refrate=10
 [form]
 top=100

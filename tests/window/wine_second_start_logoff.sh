@@ -39,7 +39,7 @@ wait "$pid" || status=$?
 pid=""
 [ "$status" -eq 0 ] || fail "the program ended with status $status at the logoff"
 expected="[html]
-file=$(winepath -w "$page" 2>/dev/null)
+file=MorvaneStocks.html
 refrate=11
 [form]
 top=100
