@@ -42,11 +42,18 @@ if(STOCKS_QT_SOURCE_DIR)
     install(FILES ${STOCKS_QT_SOURCE_DIR}/debian/copyright DESTINATION licenses/qt
             RENAME copyright.txt)
     # The third-party code Qt carries inside the DLLs above.
+    # Each ends in .txt, so that a double click opens it.
     foreach(part double-conversion harfbuzz-ng libjpeg libpng pcre2 tinycbor zlib)
         file(GLOB texts LIST_DIRECTORIES false ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/LICEN[CS]E*
              ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/COPYING*
              ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/*-license.txt)
-        install(FILES ${texts} DESTINATION licenses/qt/${part})
+        foreach(text ${texts})
+            get_filename_component(name ${text} NAME)
+            if(NOT name MATCHES "\\.txt$")
+                set(name ${name}.txt)
+            endif()
+            install(FILES ${text} DESTINATION licenses/qt/${part} RENAME ${name})
+        endforeach()
     endforeach()
 else()
     message(WARNING "STOCKS_QT_SOURCE_DIR is not set: the folder will lack Qt's licence texts")
