@@ -4,7 +4,7 @@
 # Steps shared by the installer tests under Wine; sourced by them, never run on its own.
 # Needs DISPLAY and WINEPREFIX (scripts/test-windows makes both).
 set -euo pipefail
-[ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
+{ [ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ]; } ||
     { echo "$0: needs DISPLAY and WINEPREFIX; run it through scripts/test-windows" >&2; exit 2; }
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 work=$(mktemp -d)
@@ -15,7 +15,7 @@ finish() {
     if [ "$status" -eq 0 ]; then rm -rf "$work"; else echo "Files left in $work" >&2; fi
 }
 trap finish EXIT
-# shellcheck source=../support/fail.sh
+# shellcheck source-path=SCRIPTDIR source=../support/fail.sh
 source "$here/../support/fail.sh"
 # shellcheck source=../../scripts/poll.sh
 source "$here/../../scripts/poll.sh"
