@@ -17,7 +17,7 @@ finish() {
 trap finish EXIT
 # shellcheck source-path=SCRIPTDIR source=../support/fail.sh
 source "$here/../support/fail.sh"
-# shellcheck source=../../scripts/poll.sh
+# shellcheck source-path=SCRIPTDIR source=../../scripts/poll.sh
 source "$here/../../scripts/poll.sh"
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorvaneStocks'
