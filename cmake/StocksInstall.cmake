@@ -18,7 +18,8 @@ install(FILES ${PROJECT_BINARY_DIR}/install/morvane-stocks DESTINATION ${CMAKE_I
 set(STOCKS_APP_ID com.morvane.Stocks)
 install(FILES desktop/${STOCKS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES desktop/${STOCKS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 32 48 64 128)
+# 16 pixels is the 16-colour icon itself, the larger sizes the same design drawn at that size.
+foreach(size 16 24 32 48 64 128 256)
     install(FILES resources/program_icon_${size}.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
         RENAME ${STOCKS_APP_ID}.png)

@@ -10,7 +10,8 @@ string(REPLACE "." ";" stocks_version_parts "${PROJECT_VERSION}.0.0.0")
 list(SUBLIST stocks_version_parts 0 4 stocks_version_parts)
 list(JOIN stocks_version_parts "." STOCKS_FILE_VERSION)
 list(JOIN stocks_version_parts "," STOCKS_FILE_VERSION_COMMAS)
-set(STOCKS_PROGRAM_ICON ${PROJECT_SOURCE_DIR}/resources/program_icon.ico)
+# The shell's icon: the 16-colour 16-pixel image and the same design at every larger size.
+set(STOCKS_PROGRAM_ICON ${PROJECT_SOURCE_DIR}/resources/shell_icon.ico)
 set(STOCKS_MANIFEST ${PROJECT_BINARY_DIR}/windows/stocks.manifest)
 configure_file(packaging/windows/stocks.manifest ${STOCKS_MANIFEST} @ONLY)
 configure_file(packaging/windows/stocks.rc.in ${PROJECT_BINARY_DIR}/windows/stocks.rc @ONLY)
@@ -41,11 +42,18 @@ if(STOCKS_QT_SOURCE_DIR)
     install(FILES ${STOCKS_QT_SOURCE_DIR}/debian/copyright DESTINATION licenses/qt
             RENAME copyright.txt)
     # The third-party code Qt carries inside the DLLs above.
+    # Each ends in .txt, so that a double click opens it.
     foreach(part double-conversion harfbuzz-ng libjpeg libpng pcre2 tinycbor zlib)
         file(GLOB texts LIST_DIRECTORIES false ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/LICEN[CS]E*
              ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/COPYING*
              ${STOCKS_QT_SOURCE_DIR}/src/3rdparty/${part}/*-license.txt)
-        install(FILES ${texts} DESTINATION licenses/qt/${part})
+        foreach(text ${texts})
+            get_filename_component(name ${text} NAME)
+            if(NOT name MATCHES "\\.txt$")
+                set(name ${name}.txt)
+            endif()
+            install(FILES ${text} DESTINATION licenses/qt/${part} RENAME ${name})
+        endforeach()
     endforeach()
 else()
     message(WARNING "STOCKS_QT_SOURCE_DIR is not set: the folder will lack Qt's licence texts")

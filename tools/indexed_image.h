@@ -16,6 +16,16 @@ struct Rgb {
 
 using Palette = std::array<Rgb, 16>;
 
+/// A colour with its opacity, 0 fully transparent to 255 opaque.
+struct Rgba {
+    std::uint8_t r;
+    std::uint8_t g;
+    std::uint8_t b;
+    std::uint8_t a;
+
+    friend bool operator==(const Rgba&, const Rgba&) = default;
+};
+
 /// @brief A rectangle of values, one per pixel, stored row by row from the top.
 template <typename Value> class PixelGrid {
 public:
@@ -55,3 +65,5 @@ private:
 using IndexedImage = PixelGrid<std::uint8_t>;
 /// One flag a pixel, such as "shows the ground behind the icon".
 using PixelMask = PixelGrid<bool>;
+/// True colour with opacity.
+using RgbaImage = PixelGrid<Rgba>;

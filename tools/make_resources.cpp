@@ -1,11 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Morvane <stocks@morvane.com>
 // SPDX-License-Identifier: GPL-2.0-or-later
 
-// Writes the built-in skin bitmap, the two 16-colour icons and the program icon as PNG files for
+// Writes the built-in skin bitmap, the two 16-colour icons, the program icon at every size the
+// shell asks for (shell_icon.ico) and as PNG files for
 // the desktop's menus into the folder given as argument. The output depends on nothing but these
 // sources and the outline, so the bytes are reproducible.
 
+#include "icon_design.h"
+#include "icon_file.h"
 #include "indexed_image.h"
+#include "le_bytes.h"
 #include "png_file.h"
 
 #include "core/dollar_outline.h"
@@ -79,23 +83,6 @@ enum Windows : std::uint8_t {
     winYellow = 11,
 };
 
-void putU16(std::string& out, std::uint32_t value)
-{
-    out += static_cast<char>(value & 0xFF);
-    out += static_cast<char>((value >> 8) & 0xFF);
-}
-
-void putU32(std::string& out, std::uint32_t value)
-{
-    putU16(out, value & 0xFFFF);
-    putU16(out, value >> 16);
-}
-
-std::uint32_t rowBytes(int width, int bitsPerPixel)
-{
-    return static_cast<std::uint32_t>((width * bitsPerPixel + 31) / 32 * 4);
-}
-
 // BITMAPINFOHEADER; an icon gives the height of its colour and mask images together.
 void putInfoHeader(std::string& out, int width, int height, std::uint32_t imageBytes)
 {
@@ -152,40 +139,27 @@ std::string bitmapFile(const IndexedImage& image, const Palette& palette)
     return out;
 }
 
-// A one-image icon file; pixels where transparent is true show the ground behind the icon.
-std::string iconFile(const IndexedImage& image, const PixelMask& transparent,
+// The 16-colour image of an icon: pixels where transparent is true show the ground behind it.
+IconImage iconImage4(const IndexedImage& image, const PixelMask& transparent,
                      const Palette& palette)
 {
     const int size = image.width();
     const std::uint32_t colourBytes = rowBytes(size, 4) * size;
     const std::uint32_t maskStride = rowBytes(size, 1);
-    const std::uint32_t imageBytes = 40 + 16 * 4 + colourBytes + maskStride * size;
 
-    std::string out;
-    putU16(out, 0);
-    putU16(out, 1); // an icon, not a cursor
-    putU16(out, 1);
-    out += static_cast<char>(size);
-    out += static_cast<char>(size);
-    out += static_cast<char>(16);
-    out += '\0';
-    putU16(out, 1);
-    putU16(out, 4);
-    putU32(out, imageBytes);
-    putU32(out, 6 + 16);
-
-    putInfoHeader(out, size, 2 * size, colourBytes + maskStride * size);
-    putPalette(out, palette);
-    putPixels4(out, image);
+    IconImage icon{size, 16, 4, {}};
+    putInfoHeader(icon.bytes, size, 2 * size, colourBytes + maskStride * size);
+    putPalette(icon.bytes, palette);
+    putPixels4(icon.bytes, image);
     for (int y = size - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(maskStride, 0);
         for (int x = 0; x < size; ++x) {
             if (transparent.at(x, y))
                 row[static_cast<std::size_t>(x / 8)] |= static_cast<std::uint8_t>(0x80U >> (x % 8));
         }
-        out.append(row.begin(), row.end());
+        icon.bytes.append(row.begin(), row.end());
     }
-    return out;
+    return icon;
 }
 
 // The skin.
@@ -328,27 +302,7 @@ IndexedImage drawSkin()
 
 // The icons.
 
-// The dollar sign, point-symmetric like the large one.
-constexpr std::array<std::string_view, 16> iconDollar{
-    "................", //
-    ".......##.......", //
-    ".....######.....", //
-    "....########....", //
-    "....##.##..##...", //
-    "....##.##.......", //
-    "....######......", //
-    ".....######.....", //
-    ".....######.....", //
-    "......######....", //
-    ".......##.##....", //
-    "...##..##.##....", //
-    "....########....", //
-    ".....######.....", //
-    ".......##.......", //
-    "................", //
-};
-
-constexpr int iconSize = 16;
+constexpr int iconSize = iconGrid;
 
 double distanceFromIconCentre(int x, int y, double shift)
 {
@@ -363,15 +317,15 @@ struct Icon {
 
 Icon drawIcon(std::uint8_t disk, std::uint8_t lowerRightShade, std::uint8_t sign)
 {
-    constexpr double diskRadius = 8.0;
+    constexpr double diskRadius = iconDiskRadius;
     Icon icon;
     for (int y = 0; y < iconSize; ++y) {
         for (int x = 0; x < iconSize; ++x) {
             if (distanceFromIconCentre(x, y, 0.0) > diskRadius)
                 continue;
             std::uint8_t colour =
-                distanceFromIconCentre(x, y, 1.2) > diskRadius ? lowerRightShade : disk;
-            if (iconDollar[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] == '#')
+                distanceFromIconCentre(x, y, iconShadeShift) > diskRadius ? lowerRightShade : disk;
+            if (inDollar(x, y))
                 colour = sign;
             icon.image.set(x, y, colour);
             icon.transparent.set(x, y, false);
@@ -389,6 +343,26 @@ void writeFile(const std::filesystem::path& path, const std::string& bytes)
         throw std::runtime_error("cannot write " + path.string());
 }
 
+// The program icon: the 16-colour image as the window and 16-pixel places show it, and the same
+// design drawn in true colour at the sizes the shell and the desktop's icon theme ask for.
+void writeProgramIcons(const std::filesystem::path& folder)
+{
+    const Icon program = drawIcon(winYellow, winOlive, winGreen);
+    const IconImage small = iconImage4(program.image, program.transparent, windowsPalette);
+    writeFile(folder / "program_icon.ico", iconFile({small}));
+    writeFile(folder / "program_icon_16.png",
+              pngFile(program.image, program.transparent, windowsPalette));
+
+    std::vector<IconImage> shell{small};
+    for (const int size : {20, 24, 32, 40, 48, 64})
+        shell.push_back(iconImage32(drawProgramIcon(size)));
+    shell.push_back(iconImagePng(drawProgramIcon(256)));
+    writeFile(folder / "shell_icon.ico", iconFile(shell));
+    for (const int size : {24, 32, 48, 64, 128, 256})
+        writeFile(folder / ("program_icon_" + std::to_string(size) + ".png"),
+                  pngFile(drawProgramIcon(size)));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -402,17 +376,8 @@ int main(int argc, char** argv)
         writeFile(folder / "skin.bmp", bitmapFile(drawSkin(), vgaPalette));
         const Icon window = drawIcon(winRed, winRed, winLime);
         writeFile(folder / "window_icon.ico",
-                  iconFile(window.image, window.transparent, windowsPalette));
-        const Icon program = drawIcon(winYellow, winOlive, winGreen);
-        writeFile(folder / "program_icon.ico",
-                  iconFile(program.image, program.transparent, windowsPalette));
-        // The sizes of the desktop's icon theme, each a whole multiple of the drawn icon.
-        for (const int size : {16, 32, 48, 64, 128}) {
-            const int factor = size / iconSize;
-            writeFile(folder / ("program_icon_" + std::to_string(size) + ".png"),
-                      pngFile(program.image.enlarged(factor), program.transparent.enlarged(factor),
-                              windowsPalette));
-        }
+                  iconFile({iconImage4(window.image, window.transparent, windowsPalette)}));
+        writeProgramIcons(folder);
     } catch (const std::exception& error) {
         std::cerr << "make_resources: " << error.what() << '\n';
         return 1;

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -69,31 +71,48 @@ std::string storedZlib(std::string_view data)
     return out;
 }
 
+// An 8-bit indexed PNG: the rows hold indices into colours, whose opacities go into tRNS.
+std::string indexedPng(int width, int height, const std::string& rows,
+                       const std::vector<Rgba>& colours)
+{
+    constexpr char bitDepth = 8;
+    constexpr char indexedColour = 3;
+
+    std::string header;
+    putU32BigEndian(header, static_cast<std::uint32_t>(width));
+    putU32BigEndian(header, static_cast<std::uint32_t>(height));
+    header += bitDepth;
+    header += indexedColour;
+    header.append(3, '\0'); // deflate, adaptive filtering, no interlace
+
+    std::string rgb;
+    std::string alpha;
+    for (const Rgba& colour : colours) {
+        rgb += static_cast<char>(colour.r);
+        rgb += static_cast<char>(colour.g);
+        rgb += static_cast<char>(colour.b);
+        alpha += static_cast<char>(colour.a);
+    }
+
+    std::string out = "\x89PNG\r\n\x1A\n";
+    putChunk(out, "IHDR", header);
+    putChunk(out, "PLTE", rgb);
+    putChunk(out, "tRNS", alpha);
+    putChunk(out, "IDAT", storedZlib(rows));
+    putChunk(out, "IEND", "");
+    return out;
+}
+
 } // namespace
 
 std::string pngFile(const IndexedImage& image, const PixelMask& transparent, const Palette& palette)
 {
     // The palette's sixteen colours, then one more entry for the transparent pixels.
     constexpr std::uint8_t clearIndex = 16;
-    constexpr char bitDepth = 8;
-    constexpr char indexedColour = 3;
-
-    std::string header;
-    putU32BigEndian(header, static_cast<std::uint32_t>(image.width()));
-    putU32BigEndian(header, static_cast<std::uint32_t>(image.height()));
-    header += bitDepth;
-    header += indexedColour;
-    header.append(3, '\0'); // deflate, adaptive filtering, no interlace
-
-    std::string colours;
-    for (const Rgb& colour : palette) {
-        colours += static_cast<char>(colour.r);
-        colours += static_cast<char>(colour.g);
-        colours += static_cast<char>(colour.b);
-    }
-    colours.append(3, '\0');
-    std::string alpha(clearIndex, '\xFF');
-    alpha += '\0';
+    std::vector<Rgba> colours;
+    for (const Rgb& colour : palette)
+        colours.push_back({colour.r, colour.g, colour.b, 0xFF});
+    colours.push_back({0, 0, 0, 0});
 
     std::string rows;
     for (int y = 0; y < image.height(); ++y) {
@@ -101,12 +120,26 @@ std::string pngFile(const IndexedImage& image, const PixelMask& transparent, con
         for (int x = 0; x < image.width(); ++x)
             rows += static_cast<char>(transparent.at(x, y) ? clearIndex : image.at(x, y));
     }
+    return indexedPng(image.width(), image.height(), rows, colours);
+}
 
-    std::string out = "\x89PNG\r\n\x1A\n";
-    putChunk(out, "IHDR", header);
-    putChunk(out, "PLTE", colours);
-    putChunk(out, "tRNS", alpha);
-    putChunk(out, "IDAT", storedZlib(rows));
-    putChunk(out, "IEND", "");
-    return out;
+std::string pngFile(const RgbaImage& image)
+{
+    constexpr std::size_t paletteLimit = 256;
+    std::vector<Rgba> colours;
+    std::string rows;
+    for (int y = 0; y < image.height(); ++y) {
+        rows += '\0'; // no filter
+        for (int x = 0; x < image.width(); ++x) {
+            const Rgba colour = image.at(x, y);
+            auto found = std::find(colours.begin(), colours.end(), colour);
+            if (found == colours.end()) {
+                if (colours.size() == paletteLimit)
+                    throw std::runtime_error("more than 256 colours for an indexed PNG");
+                found = colours.insert(colours.end(), colour);
+            }
+            rows += static_cast<char>(found - colours.begin());
+        }
+    }
+    return indexedPng(image.width(), image.height(), rows, colours);
 }

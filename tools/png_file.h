@@ -11,3 +11,7 @@
 /// fully transparent. Uncompressed, so the bytes depend on nothing but the pixels.
 std::string pngFile(const IndexedImage& image, const PixelMask& transparent,
                     const Palette& palette);
+
+/// A PNG file of the image, stored with a palette of its colours in the order they first
+/// appear; throws when the image has more than 256 colours.
+std::string pngFile(const RgbaImage& image);

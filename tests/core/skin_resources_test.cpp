@@ -17,6 +17,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 #include <unistd.h>
 
 namespace stocks {
@@ -177,6 +178,69 @@ TEST(Icons, AreSixteenColourDisksOnATransparentGround)
     EXPECT_EQ(colourAt(program, 22, 22 + 40 + 64, 16, 2, 2), (Rgb{255, 255, 0}));
 }
 
+// The shell's icon: the 16-colour image exactly as the window has it, then the same design in
+// true colour at each larger size, 256 as PNG. Each image is read where its directory entry
+// points, so an entry that names the wrong size or place fails here.
+TEST(ShellIcon, HoldsTheSixteenColourImageAndTheDesignAtEveryLargerSize)
+{
+    const std::string ico = bytesOf(resources / "shell_icon.ico");
+    const std::string small = bytesOf(resources / "program_icon.ico");
+    ASSERT_GE(ico.size(), 6u + 8 * 16);
+    EXPECT_EQ(u16(ico, 2), 1u);
+    ASSERT_EQ(u16(ico, 4), 8u);
+    const Rgb yellow{255, 255, 0}, olive{128, 128, 0}, green{0, 128, 0};
+    const std::array<int, 8> sizes{16, 20, 24, 32, 40, 48, 64, 256};
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        const int size = sizes[i];
+        SCOPED_TRACE(size);
+        const std::size_t entry = 6 + 16 * i;
+        const std::size_t length = u32(ico, entry + 8), at = u32(ico, entry + 12);
+        ASSERT_LE(at + length, ico.size());
+        EXPECT_EQ(byteAt(ico, entry), unsigned(size % 256));
+        EXPECT_EQ(byteAt(ico, entry + 1), unsigned(size % 256));
+        const std::string image = ico.substr(at, length);
+        if (size == 16) {
+            EXPECT_EQ(ico.substr(entry, 8), small.substr(6, 8)) << "16 colours, 4 bits";
+            EXPECT_TRUE(image == small.substr(22)) << "the window's 16-colour image, unchanged";
+            continue;
+        }
+        if (size == 256) {
+            EXPECT_EQ(image.substr(1, 3), "PNG");
+            EXPECT_EQ(u32(image, 16), 1u << 16) << "256 wide (big-endian)";
+            EXPECT_TRUE(image == bytesOf(resources / "program_icon_256.png"))
+                << "the desktop's 256-pixel icon is the same drawing";
+            continue;
+        }
+        EXPECT_EQ(u16(ico, entry + 6), 32u);
+        EXPECT_EQ(u32(image, 4), unsigned(size));
+        EXPECT_EQ(u32(image, 8), 2u * size);
+        EXPECT_EQ(u16(image, 14), 32u);
+        const std::size_t maskStride = (size + 31) / 32 * 4;
+        ASSERT_EQ(image.size(), 40 + (4u * size + maskStride) * size);
+        // Grid points of the 16-cell design, as pixels of this size: x, y, colour, opaque.
+        const auto pixel = [&](double gx, double gy) {
+            const int x = int(gx * size / 16), y = int(gy * size / 16);
+            const std::size_t p = 40 + 4 * std::size_t(size * (size - 1 - y) + x);
+            const bool masked =
+                (byteAt(image, 40 + 4u * size * size + maskStride * std::size_t(size - 1 - y) +
+                                   std::size_t(x / 8)) &
+                 (0x80u >> x % 8)) != 0;
+            return std::tuple{
+                Rgb{int(byteAt(image, p + 2)), int(byteAt(image, p + 1)), int(byteAt(image, p))},
+                byteAt(image, p + 3), masked};
+        };
+        for (const auto& [gx, gy, colour] : {std::tuple{2.5, 7.5, yellow},
+                                             {13.2, 13.2, olive},
+                                             {7.5, 1.5, green},
+                                             {7.5, 7.5, green},
+                                             {3.5, 11.5, green}}) {
+            EXPECT_EQ(pixel(gx, gy), std::tuple(colour, 255u, false)) << gx << ", " << gy;
+        }
+        for (const auto& [gx, gy] : {std::pair{0.0, 0.0}, {15.9, 0.0}, {0.0, 15.9}, {15.9, 15.9}})
+            EXPECT_EQ(pixel(gx, gy), std::tuple(Rgb{0, 0, 0}, 0u, true)) << gx << ", " << gy;
+    }
+}
+
 class Generator : public testing::Test {
 protected:
     static int run(const fs::path& output)
@@ -192,9 +256,10 @@ protected:
 TEST_F(Generator, ReproducesTheCommittedFilesByteForByte)
 {
     ASSERT_EQ(run(folder), 0);
-    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico",
-                             "program_icon_16.png", "program_icon_32.png", "program_icon_48.png",
-                             "program_icon_64.png", "program_icon_128.png"}) {
+    for (const char* file : {"skin.bmp", "window_icon.ico", "program_icon.ico", "shell_icon.ico",
+                             "program_icon_16.png", "program_icon_24.png", "program_icon_32.png",
+                             "program_icon_48.png", "program_icon_64.png", "program_icon_128.png",
+                             "program_icon_256.png"}) {
         const std::string made = bytesOf(folder / file);
         EXPECT_FALSE(made.empty()) << file;
         EXPECT_TRUE(made == bytesOf(resources / file)) << file << " differs from resources/";

@@ -70,15 +70,18 @@ if command -v lintian >/dev/null; then
     package="package lintian-clean"
 fi
 
-# Each menu icon is the program icon, every pixel enlarged to a square: crisp, not blurred.
-on_magenta() { /usr/bin/convert "$1" -filter point -resize "$2" -background magenta -flatten "$3"; }
-for size in 16 32 48 64 128; do
+# Each menu icon is the program icon's design at that size: 16 pixels the 16-colour icon
+# itself, the sizes the Windows shell icon holds as its images there.
+on_magenta() { /usr/bin/convert "$1" -background magenta -flatten "$2"; }
+ico_index=([16]=0 [24]=2 [32]=3 [48]=5 [64]=6 [256]=7)
+for size in 16 24 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/com.morvane.Stocks.png
     [ "$(identify -format %m:%wx%h "$icon")" = "PNG:${size}x$size" ] || fail "$icon is not a ${size}x$size PNG"
-    on_magenta "$source_dir/resources/program_icon.ico" "${size}x$size" "$work/expected.png"
-    on_magenta "$icon" "${size}x$size" "$work/installed.png"
+    [ -n "${ico_index[size]:-}" ] || continue
+    on_magenta "$source_dir/resources/shell_icon.ico[${ico_index[size]}]" "$work/expected.png"
+    on_magenta "$icon" "$work/installed.png"
     compare -metric AE "$work/installed.png" "$work/expected.png" null: 2>/dev/null ||
-        fail "the ${size}x$size icon is not the program icon enlarged"
+        fail "the ${size}x$size icon is not the shell icon's image of that size"
 done
 
 # Values shipped beside the program apply to every user.

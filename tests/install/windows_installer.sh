@@ -8,38 +8,14 @@
 # entry and the shortcut away and leaves the page, its backup and the settings.
 # Needs DISPLAY and WINEPREFIX (scripts/test-windows makes both).
 # Usage: windows_installer.sh SETUP_EXE
-set -euo pipefail
 [ $# -eq 1 ] || { echo "usage: $0 SETUP_EXE" >&2; exit 2; }
-[ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
-    { echo "$0: needs DISPLAY and WINEPREFIX; run it through scripts/test-windows" >&2; exit 2; }
 setup=$1
-here=$(cd "$(dirname "$0")" && pwd)
-work=$(mktemp -d)
-pid=""
-finish() {
-    local status=$?
-    [ -n "$pid" ] && stop_process "$pid"
-    if [ "$status" -eq 0 ]; then rm -rf "$work"; else echo "Files left in $work" >&2; fi
-}
-trap finish EXIT
-# shellcheck source=../support/fail.sh
-source "$here/../support/fail.sh"
-# shellcheck source=../../scripts/poll.sh
-source "$here/../../scripts/poll.sh"
+# shellcheck source-path=SCRIPTDIR source=wine_installer_steps.sh
+source "$(dirname "$0")/wine_installer_steps.sh"
 
-key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\MorvaneStocks'
-# A folder Windows names by a variable, as a path on this machine.
-folder_of() {
-    winepath -u "$(wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')" 2>/dev/null
-}
-registered() {
-    wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z]* *//p"
-}
-
-[ -z "$(registered DisplayName)" ] || fail "the prefix already holds an installed program"
+expect_nothing_installed
 wine "$setup" /S >"$work/setup.log" 2>&1 || fail "the silent install failed: $(cat "$work/setup.log")"
 
-installed="$(folder_of LOCALAPPDATA)/Programs/Morvane Stocks"
 shortcut="$(folder_of APPDATA)/Microsoft/Windows/Start Menu/Programs/Morvane Stocks.lnk"
 for file in stocks.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libuemf.dll libstdc++-6.dll \
     libgcc_s_seh-1.dll libwinpthread-1.dll platforms/qwindows.dll styles/qwindowsvistastyle.dll \
@@ -48,30 +24,28 @@ for file in stocks.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libuemf.dll libstdc
 done
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 [ "$(registered DisplayName)" = "Morvane Stocks" ] || fail "no entry in the user's apps"
-[ "$(registered UninstallString)" = "\"$(winepath -w "$installed")\\uninstall.exe\"" ] ||
-    fail "the apps entry's uninstaller is $(registered UninstallString)"
+folder=$(winepath -w "$installed")
+[ "$(registered QuietUninstallString)" = "\"$folder\\uninstall.exe\" /S _?=$folder" ] ||
+    fail "the apps entry's quiet uninstaller is $(registered QuietUninstallString)"
+[ "$(registered InstallDate)" = "$(date +%Y%m%d)" ] || fail "install date $(registered InstallDate)"
+maker="https://$STOCKS_MAKER_HOST/"
+{ [ "$(registered URLInfoAbout)" = "$maker" ] && [ "$(registered HelpLink)" = "$maker" ]; } ||
+    fail "the apps entry's links are $(registered URLInfoAbout) and $(registered HelpLink)"
+unnamed=$(cd "$installed/licenses" && find . -type f ! -name '*.txt')
+[ -z "$unnamed" ] || fail "licence files without .txt: $unnamed"
 
 # The installed program: its window shows, "X" ends it, its files stay beside it.
-wine "$installed/stocks.exe" >"$work/program.log" 2>&1 &
-pid=$!
-window_shown() {
-    kill -0 "$pid" 2>/dev/null || fail "the installed program ended early: $(cat "$work/program.log")"
-    window=$(xdotool search --onlyvisible --name '^Morvane Stocks$' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-poll 120 window_shown || fail "the installed program showed no window"
-eval "$(xdotool getwindowgeometry --shell "$window")"
-xdotool mousemove $((X + 4 + 113)) $((Y + 23 + 52)) click 1
-poll 60 process_gone "$pid" || fail "the installed program did not end after a click on X"
-wait "$pid" || fail "the installed program ended with status $?"
-pid=""
+start_installed
+click_x
+expect_program_ended "a click on X"
 for file in stocks.INI MorvaneStocks.html; do
     [ -f "$installed/$file" ] || fail "the installed program left no $file beside itself"
 done
 printf 'kept\r\n' >"$installed/MorvaneStocks.BAK"
 
-# The uninstaller copies itself away and returns at once; its work shows in the files.
-wine "$installed/uninstall.exe" /S >"$work/uninstall.log" 2>&1 || fail "the silent uninstall failed"
+# The apps entry's quiet uninstall runs in place and returns when done; a copy of it in the
+# temporary folder takes the uninstaller's own file away after it.
+run_command_line "$(registered QuietUninstallString)" || fail "the silent uninstall failed with $?"
 uninstalled() {
     [ ! -e "$installed/stocks.exe" ] && [ ! -e "$installed/uninstall.exe" ] && [ ! -e "$shortcut" ] &&
         [ -z "$(registered DisplayName)" ]
