@@ -7,12 +7,14 @@
 # leaving its page and settings beside itself; a silent uninstall takes the program, the
 # entry and the shortcut away and leaves the page, its backup and the settings.
 # Needs DISPLAY and WINEPREFIX (scripts/test-windows makes both).
-# Usage: windows_installer.sh SETUP_EXE
+# The apps entry and the program's version resource show VERSION.
+# Usage: windows_installer.sh SETUP_EXE VERSION
 set -euo pipefail
-[ $# -eq 1 ] || { echo "usage: $0 SETUP_EXE" >&2; exit 2; }
+[ $# -eq 2 ] || { echo "usage: $0 SETUP_EXE VERSION" >&2; exit 2; }
 [ -n "${DISPLAY:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
     { echo "$0: needs DISPLAY and WINEPREFIX; run it through scripts/test-windows" >&2; exit 2; }
 setup=$1
+version=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 pid=""
@@ -48,6 +50,12 @@ for file in stocks.exe Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll libuemf.dll libstdc
 done
 [ -f "$shortcut" ] || fail "no Start-menu entry"
 [ "$(registered DisplayName)" = "Morvane Stocks" ] || fail "no entry in the user's apps"
+[ "$(registered DisplayVersion)" = "$version" ] || fail "the apps entry shows version $(registered DisplayVersion)"
+# The resource's strings are UTF-16: each value follows its name.
+resource_value() { strings -e l -n 3 "$installed/stocks.exe" | grep -A 1 -x "$1" | sed -n 2p; }
+for name in FileVersion ProductVersion; do
+    [ "$(resource_value "$name")" = "$version" ] || fail "stocks.exe's $name is $(resource_value "$name")"
+done
 [ "$(registered UninstallString)" = "\"$(winepath -w "$installed")\\uninstall.exe\"" ] ||
     fail "the apps entry's uninstaller is $(registered UninstallString)"
 
