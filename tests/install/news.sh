@@ -57,8 +57,9 @@ check() {
     got=$("$source_dir/packaging/news-to-changelog" "$work/$name/NEWS.md" morvane-stocks \
         "M <m@example.org>" 2>"$work/$name/changelog.err") || status=$?
     if [ "$expected" = fails ]; then
-        [ "$status" -ne 0 ] && grep -q 'NEWS.md' "$work/$name/changelog.err" ||
+        if [ "$status" -eq 0 ] || ! grep -q 'NEWS.md' "$work/$name/changelog.err"; then
             fail "$name: news-to-changelog gave status $status and no reason naming the file: $got"
+        fi
     else
         [ "$status" -eq 0 ] || fail "$name: news-to-changelog failed: $(cat "$work/$name/changelog.err")"
         [ "$got" = "$expected" ] || fail "$name: changelog differs:
