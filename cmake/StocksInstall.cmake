@@ -17,7 +17,10 @@ install(FILES ${PROJECT_BINARY_DIR}/install/morvane-stocks DESTINATION ${CMAKE_I
 
 set(STOCKS_APP_ID com.morvane.Stocks)
 install(FILES desktop/${STOCKS_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES desktop/${STOCKS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# Its release list comes from NEWS.md (cmake/StocksVersion.cmake).
+configure_file(desktop/${STOCKS_APP_ID}.metainfo.xml.in ${PROJECT_BINARY_DIR}/${STOCKS_APP_ID}.metainfo.xml
+               @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/${STOCKS_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # 16 pixels is the 16-colour icon itself, the larger sizes the same design drawn at that size.
 foreach(size 16 24 32 48 64 128 256)
     install(FILES resources/program_icon_${size}.png
@@ -28,7 +31,14 @@ endforeach()
 # The manual, the changelog and the copyright, where Debian's policy and man look for them.
 set(STOCKS_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/morvane-stocks)
 configure_file(docs/morvane-stocks.1.in ${PROJECT_BINARY_DIR}/morvane-stocks.1 @ONLY)
-foreach(source ${PROJECT_BINARY_DIR}/morvane-stocks.1 ${PROJECT_SOURCE_DIR}/packaging/changelog)
+set(CPACK_PACKAGE_NAME morvane-stocks)
+set(CPACK_PACKAGE_CONTACT "Morvane <stocks@morvane.com>")
+# Debian's changelog says in its format what NEWS.md says.
+add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/changelog
+    COMMAND ${PROJECT_SOURCE_DIR}/packaging/news-to-changelog ${PROJECT_SOURCE_DIR}/NEWS.md
+            ${CPACK_PACKAGE_NAME} ${CPACK_PACKAGE_CONTACT} > ${PROJECT_BINARY_DIR}/changelog
+    DEPENDS ${PROJECT_SOURCE_DIR}/NEWS.md ${PROJECT_SOURCE_DIR}/packaging/news-to-changelog VERBATIM)
+foreach(source ${PROJECT_BINARY_DIR}/morvane-stocks.1 ${PROJECT_BINARY_DIR}/changelog)
     get_filename_component(name ${source} NAME)
     # -n: no name or time stamp inside, so the package is the same whenever it is built.
     add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${name}.gz
@@ -42,9 +52,7 @@ add_dependencies(stocks compressed_docs)
 install(FILES ${PROJECT_BINARY_DIR}/morvane-stocks.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_BINARY_DIR}/changelog.gz packaging/copyright DESTINATION ${STOCKS_DOC_DIR})
 
-set(CPACK_PACKAGE_NAME morvane-stocks)
 set(CPACK_PACKAGE_VENDOR Morvane)
-set(CPACK_PACKAGE_CONTACT "Morvane <stocks@morvane.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Tiny desktop stock watcher")
 set(CPACK_PACKAGE_DESCRIPTION "A free-standing dollar sign on the desktop keeps a watch list of
 stock symbols as a web page of charts that the browser shows and refreshes.")

@@ -3,16 +3,17 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # Installs into a scratch prefix and checks it as a desktop would: the layout, the desktop
 # entry and the AppStream file through their validators, the package through lintian where
-# it is installed, the menu icons. Then starts the
+# it is installed, the menu icons, one version in every place that shows one. Then starts the
 # installed command from a read-only prefix with a scratch home, closes it through "X", and
 # finds its files in the user's own folder, the shipped settings applied, the prefix untouched.
 set -euo pipefail
 
-[ $# -eq 3 ] || { echo "usage: $0 CMAKE BUILD_DIR SOURCE_DIR" >&2; exit 2; }
+[ $# -eq 4 ] || { echo "usage: $0 CMAKE BUILD_DIR SOURCE_DIR VERSION" >&2; exit 2; }
 [ -n "${DISPLAY:-}" ] || { echo "$0: no X display; run it under xvfb-run" >&2; exit 2; }
 cmake=$1
 build=$2
 source_dir=$3
+version=$4
 # Only matters in a sanitizer build: the leaks of system libraries that are not ours.
 export LSAN_OPTIONS="suppressions=$source_dir/tests/support/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 
@@ -68,6 +69,22 @@ if command -v lintian >/dev/null; then
     lintian --fail-on error,warning "$work"/package/*.deb >"$work/lintian.log" 2>&1 ||
         fail "lintian: $(cat "$work/lintian.log")"
     package="package lintian-clean"
+fi
+
+# One version: the project's, which NEWS.md's newest heading names with its date, is the one
+# every installed place shows.
+same() { [ "$2" = "$3" ] || fail "$1 says \"$2\", expected \"$3\""; }
+news_date=$(sed -n "s/^## $version (\([0-9-]*\))$/\1/p" "$source_dir/NEWS.md")
+same "NEWS.md's newest heading" "$(grep -m 1 '^## ' "$source_dir/NEWS.md")" "## $version ($news_date)"
+same "--version" "$("$prefix/bin/morvane-stocks" --version)" "Morvane Stocks $version"
+same "the manual page" "$(zcat "$prefix/share/man/man1/morvane-stocks.1.gz" | grep '^\.TH')" \
+    ".TH MORVANE-STOCKS 1 $news_date \"Morvane Stocks $version\" \"User Commands\""
+same "the AppStream file" "$(grep -m 1 -o '<release [^>]*>' "$metainfo")" \
+    "<release version=\"$version\" date=\"$news_date\"/>"
+same "the changelog" "$(zcat "$prefix/share/doc/morvane-stocks/changelog.gz" | head -n 1)" \
+    "morvane-stocks ($version) unstable; urgency=medium"
+if [ -d "$work/package" ]; then
+    same "the package" "$(dpkg-deb -f "$work"/package/*.deb Version)" "$version"
 fi
 
 # Each menu icon is the program icon's design at that size: 16 pixels the 16-colour icon

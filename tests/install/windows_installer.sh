@@ -7,9 +7,11 @@
 # leaving its page and settings beside itself; a silent uninstall takes the program, the
 # entry and the shortcut away and leaves the page, its backup and the settings.
 # Needs DISPLAY and WINEPREFIX (scripts/test-windows makes both).
-# Usage: windows_installer.sh SETUP_EXE
-[ $# -eq 1 ] || { echo "usage: $0 SETUP_EXE" >&2; exit 2; }
+# The apps entry and the program's version resource show VERSION.
+# Usage: windows_installer.sh SETUP_EXE VERSION
+[ $# -eq 2 ] || { echo "usage: $0 SETUP_EXE VERSION" >&2; exit 2; }
 setup=$1
+version=$2
 # shellcheck source-path=SCRIPTDIR source=wine_installer_steps.sh
 source "$(dirname "$0")/wine_installer_steps.sh"
 
@@ -33,6 +35,12 @@ maker="https://$STOCKS_MAKER_HOST/"
     fail "the apps entry's links are $(registered URLInfoAbout) and $(registered HelpLink)"
 unnamed=$(cd "$installed/licenses" && find . -type f ! -name '*.txt')
 [ -z "$unnamed" ] || fail "licence files without .txt: $unnamed"
+[ "$(registered DisplayVersion)" = "$version" ] || fail "the apps entry shows version $(registered DisplayVersion)"
+# The resource's strings are UTF-16: each value follows its name.
+resource_value() { strings -e l -n 3 "$installed/stocks.exe" | grep -A 1 -x "$1" | sed -n 2p; }
+for name in FileVersion ProductVersion; do
+    [ "$(resource_value "$name")" = "$version" ] || fail "stocks.exe's $name is $(resource_value "$name")"
+done
 
 # The installed program: its window shows, "X" ends it, its files stay beside it.
 start_installed
