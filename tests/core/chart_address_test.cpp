@@ -13,6 +13,7 @@ TEST(ChartAddress, OnlyAnAddressAnImageTagCanCarryIsTaken)
 {
     EXPECT_EQ(chartAddressFault(lines::builtInChartAddress()), std::nullopt);
     EXPECT_EQ(chartAddressFault("HTTPS://c.example/a%20b/%s.png?k=%7e&s=\xE9"), std::nullopt);
+    EXPECT_EQ(chartAddressFault("http://c.example/%s?k=%2f"), std::nullopt);
 
     const std::string percent = "must follow each % other than %s with two hex digits";
     const std::string bytes = "must not hold \", <, >, spaces or control characters";

@@ -28,6 +28,7 @@ TEST(IniProfileText, FirstSectionAndKeyMatchWithoutCaseOrBlanks)
     EXPECT_EQ(findProfileValue(ini, "html", "vis"), "0");
     EXPECT_EQ(findProfileValue("[a]\nk=v\r", "a", "k"), "v");
     EXPECT_EQ(findProfileValue("[a]\nk=v", "", "k"), std::nullopt);
+    EXPECT_EQ(findProfileValue("[Z]\nz=v", "z", "Z"), "v");
 }
 
 TEST(IniProfileText, OnePairOfQuotesGoesAndLongValuesAreCut)

@@ -57,9 +57,10 @@ TEST(PageDocument, RemoveStockNeedsTheSameNoteInAnyCase)
     removeStock(page, "\xE9lan", "");
     EXPECT_EQ(page.lines(), readBackPage({msft}));
 
-    page = pageOf({lines::stock("A\xD7", "")});
+    page = pageOf({lines::stock("A\xD7", ""), lines::stock("\xDE", "")});
     removeStock(page, "A\xF7", "");
-    EXPECT_EQ(page.count(), 1u);
+    removeStock(page, "\xFE", "");
+    EXPECT_EQ(page.lines(), Lines{lines::stock("A\xD7", "")});
 }
 
 TEST(PageDocument, OlderUnencodedStockLinesAreStillFound)
@@ -167,6 +168,8 @@ TEST(PageDocument, ShortListsTakeEveryEdit)
     setRefreshLine(page, 60);
     addBrokerLine(page, "b.com");
     EXPECT_EQ(page.lines(), (Lines{lines::broker("b.com"), lines::refresh(60)}));
+    setRefreshLine(page, 120);
+    EXPECT_EQ(page.lines(), (Lines{lines::broker("b.com"), lines::refresh(120)}));
     addBrokerLine(page, "c.com");
     EXPECT_EQ(page.at(0), lines::broker("c.com"));
     addStock(page, "IBM", "");

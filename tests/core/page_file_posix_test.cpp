@@ -74,6 +74,11 @@ TEST_F(PageFileTest, SaveLeavesAloneWhatItDidNotCreate)
     writePageFile(page, {"first"});
     EXPECT_EQ(bytesOf(page), "first\r\n");
     EXPECT_EQ(bytesOf(backup / "mine.txt"), "mine");
+    // Nor does a file handle close a descriptor it has handed on.
+    FileHandle moved(::open(page.c_str(), O_RDONLY | O_CLOEXEC));
+    const FileHandle owner(std::move(moved));
+    moved = FileHandle();
+    EXPECT_EQ(::fcntl(owner.get(), F_GETFD), FD_CLOEXEC);
     fs::remove_all(backup);
     writeBytes(folder / "elsewhere", "elsewhere");
     fs::create_symlink(folder / "elsewhere", backup);
@@ -124,6 +129,8 @@ TEST_F(PageFileTest, SaveRemovesOnlyTheTemporariesKilledSavesLeftThatAreSurelySt
         staged("stocks.html", ::getpid(), "-8.tmp"), staged("other.html", ended, "-0.tmp"),
         staged("stocks.html", ended, "-x.tmp"), staged("stocks.html", ended, "-0.tmp.part"),
         "stocks.html." + std::to_string(ended) + "-0.tmp"};
+    // Names only half those of a staged file.
+    kept.insert({staged("stocks.html", ended, "x-0.tmp"), staged("stocks.html", ended, "-0.old")});
     for (const auto& name : stale)
         writeBytes(folder / name, "left over");
     for (const auto& name : kept)

@@ -88,8 +88,9 @@ TEST_F(PageFileTest, TextOfAWiderEncodingIsRefusedAndAUtf8MarkKept)
     using namespace std::string_literals;
     const auto file = folder / "wide.html";
     const std::string refused = "Cannot open file " + file.string();
-    for (const auto& bytes : {"\xFF\xFE<\0h\0>\0\r\0\n\0"s, "\xFE\xFF\0<\0h\0\r\0\n"s, "\xFF\xFE"s,
-                              "<\0h\0\r\0\n\0i\0\r\0\n\0"s, "a\r\n\0b\r\n\0c"s}) {
+    for (const auto& bytes :
+         {"\xFF\xFE<\0h\0>\0\r\0\n\0"s, "\xFE\xFF\0<\0h\0\r\0\n"s, "\xFF\xFE"s,
+          "<\0h\0\r\0\n\0i\0\r\0\n\0"s, "a\r\n\0b\r\n\0c"s, "\xFF\xFE\xAC\x20\n\0"s}) {
         writeBytes(file, bytes);
         EXPECT_EQ(errorOf([&] { readPageFile(file); }), refused);
     }

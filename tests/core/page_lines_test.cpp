@@ -45,6 +45,7 @@ TEST(PageLines, RefusesLinesThePageFileCannotHold)
                                                  3)),
                  StockError);
     EXPECT_EQ(lines::broker("a\r\nb"), lines::broker("a%0D%0Ab"));
+    EXPECT_EQ(lines::addressText(" !~\x7F"), "%20!~%7F");
     const auto room = lines::maxLineLength - lines::stock("", "").size();
     EXPECT_EQ(lines::stock("", std::string(room, 'x')).size(), lines::maxLineLength);
     EXPECT_THROW(lines::stock("", std::string(room + 1, 'x')), StockError);
@@ -62,7 +63,7 @@ TEST(PageLines, RecognisesRefreshLinesForAnyPeriod)
                                      "<FONT FACE=\"VERDANA\" SIZE=-2>"));
     const std::string head = "<meta HTTP-EQUIV=\"refresh\" CONTENT=\"";
     const std::string tail = "\";></head><body><font face=\"verdana\" size=-2>";
-    for (const std::string number : {"", "-60", "0600", "6x0", " 60"})
+    for (const std::string number : {"", "-60", "0600", "06", "6x0", " 60"})
         EXPECT_FALSE(lines::isRefreshLine(head + number + tail)) << number;
     EXPECT_FALSE(lines::isRefreshLine(lines::refresh(60) + " "));
     EXPECT_FALSE(lines::isRefreshLine(head + "60" + std::string(tail.size(), '>')));

@@ -25,7 +25,8 @@ TEST_F(SettingsTest, IntegersFollowTheIntegerTextRules)
         withFile("[form]\r\n"
                  "hex=0x10\r\n$hex=$10\r\nlead=\" 12\"\r\nplus=+5\r\nminus= -7\r\n"
                  "trail=\"12 \"\r\nletters=abc\r\nhuge=2147483648\r\n"
-                 "low=-2147483648\r\nempty=\r\nquoted=''\r\n");
+                 "low=-2147483648\r\nempty=\r\nquoted=''\r\n"
+                 "all=$FFFFFFFF\r\nover=0x100000000\r\nshort=0x7\r\nnine=9\r\n");
     const auto top = [&](std::string_view key) { return settings.readInteger("form", key, 100); };
     EXPECT_EQ(top("hex"), 16);
     EXPECT_EQ(top("$hex"), 16);
@@ -33,7 +34,10 @@ TEST_F(SettingsTest, IntegersFollowTheIntegerTextRules)
     EXPECT_EQ(top("plus"), 5);
     EXPECT_EQ(top("minus"), -7);
     EXPECT_EQ(top("low"), INT32_MIN);
-    for (const auto* key : {"trail", "letters", "huge", "empty", "quoted", "absent"})
+    EXPECT_EQ(top("all"), -1);
+    EXPECT_EQ(top("short"), 7);
+    EXPECT_EQ(top("nine"), 9);
+    for (const auto* key : {"trail", "letters", "huge", "empty", "quoted", "absent", "over"})
         EXPECT_EQ(top(key), 100) << key;
     EXPECT_EQ(Settings(folder_.path() / "none.INI").readInteger("form", "top", 100), 100);
 }
