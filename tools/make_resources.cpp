@@ -21,6 +21,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <numbers>
 #include <stdexcept>
 #include <string>
@@ -354,8 +355,9 @@ void writeProgramIcons(const std::filesystem::path& folder)
               pngFile(program.image, program.transparent, windowsPalette));
 
     std::vector<IconImage> shell{small};
-    for (const int size : {20, 24, 32, 40, 48, 64})
-        shell.push_back(iconImage32(drawProgramIcon(size)));
+    constexpr std::array sizes32 = {20, 24, 32, 40, 48, 64};
+    std::transform(sizes32.begin(), sizes32.end(), std::back_inserter(shell),
+                   [](int size) { return iconImage32(drawProgramIcon(size)); });
     shell.push_back(iconImagePng(drawProgramIcon(256)));
     writeFile(folder / "shell_icon.ico", iconFile(shell));
     for (const int size : {24, 32, 48, 64, 128, 256})

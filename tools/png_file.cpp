@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <stdexcept>
 #include <string_view>
 #include <vector>
@@ -110,8 +111,10 @@ std::string pngFile(const IndexedImage& image, const PixelMask& transparent, con
     // The palette's sixteen colours, then one more entry for the transparent pixels.
     constexpr std::uint8_t clearIndex = 16;
     std::vector<Rgba> colours;
-    for (const Rgb& colour : palette)
-        colours.push_back({colour.r, colour.g, colour.b, 0xFF});
+    std::transform(palette.begin(), palette.end(), std::back_inserter(colours),
+                   [](const Rgb& colour) {
+                       return Rgba{colour.r, colour.g, colour.b, 0xFF};
+                   });
     colours.push_back({0, 0, 0, 0});
 
     std::string rows;
