@@ -43,12 +43,14 @@ for ((i = 0; i < runs; i++)); do
 done
 
 awk -v runs="$runs" -v lines="$lines" -v bytes="$file_bytes" \
-    -v ems="$(cut -d' ' -f1 "$work/empty" | median)" -v ekib="$(cut -d' ' -f2 "$work/empty" | median)" \
-    -v bms="$(cut -d' ' -f1 "$work/big" | median)" -v bkib="$(cut -d' ' -f2 "$work/big" | median)" 'BEGIN {
-    printf "%d runs each, medians (QT_QPA_PLATFORM=offscreen)\n", runs
-    printf "%-28s %10s %12s\n", "", "wall ms", "peak RSS KiB"
-    printf "%-28s %10.2f %12d\n", "empty page start+close", ems, ekib
-    printf "%-28s %10.2f %12d\n", sprintf("%d-line page start+close", lines), bms, bkib
+    -v ems="$(cut -d' ' -f1 "$work/empty" | median)" -v ekib="$(cut -d' ' -f3 "$work/empty" | median)" \
+    -v bms="$(cut -d' ' -f1 "$work/big" | median)" -v bkib="$(cut -d' ' -f3 "$work/big" | median)" \
+    -v ecpu="$(cut -d' ' -f2 "$work/empty" | median)" -v bcpu="$(cut -d' ' -f2 "$work/big" | median)" \
+    -v platform="${QT_QPA_PLATFORM:-xcb}" 'BEGIN {
+    printf "%d runs each, medians (Qt platform: %s)\n", runs, platform
+    printf "%-28s %10s %10s %12s\n", "", "wall ms", "CPU ms", "peak RSS KiB"
+    printf "%-28s %10.2f %10.2f %12d\n", "empty page start+close", ems, ecpu, ekib
+    printf "%-28s %10.2f %10.2f %12d\n", sprintf("%d-line page start+close", lines), bms, bcpu, bkib
     above = (bkib - ekib) * 1024 / bytes
     printf "page file %.1f MB; memory above the empty page %.2f x the file (%s, goal <= 2)\n",
         bytes / 1e6, above, above <= 2 ? "met" : "MISSED"

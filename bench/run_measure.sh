@@ -10,7 +10,8 @@ measure_setup() {
     for program in "$@"; do
         [[ -x $program ]] || { echo "missing $program: build it first" >&2; exit 1; }
     done
-    [[ -x /usr/bin/time ]] || { echo "needs /usr/bin/time (Debian package: time)" >&2; exit 1; }
+    command -v python3 >/dev/null || { echo "needs python3 for wait4_run.py" >&2; exit 1; }
+    bench_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     [[ -n ${DISPLAY:-} ]] || export QT_QPA_PLATFORM=offscreen
@@ -18,18 +19,15 @@ measure_setup() {
     mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
 
-# Prints "milliseconds peak_rss_kib" for one run of the given command.
+# Prints "wall_ms cpu_ms peak_rss_kib" for one run of the given command: CPU is user + system
+# time from wait4 of the program itself, start to the end of its close.
 measure() {
-    local start end
-    start=$EPOCHREALTIME
-    /usr/bin/time -o "$work/rusage" -f "%M" "$@" >/dev/null 2>"$work/stderr" || {
+    "$bench_dir/wait4_run.py" "$work/rusage" "$@" >/dev/null 2>"$work/stderr" || {
         echo "failed: $* (exit $?)" >&2
         cat "$work/stderr" >&2
         exit 1
     }
-    end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" -v rss="$(tail -n 1 "$work/rusage")" \
-        'BEGIN { printf "%.2f %d\n", (e - s) * 1000, rss }'
+    cat "$work/rusage"
 }
 
 median() {

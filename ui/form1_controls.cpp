@@ -111,9 +111,11 @@ ClickLabel* create(Form1Ui&, ClickLabel* Form1Ui::*, const ControlRow& row, QWid
     return new ClickLabel(row.caption, client);
 }
 
-QLineEdit* create(Form1Ui&, QLineEdit* Form1Ui::*, const ControlRow& row, QWidget* client)
+// Made empty: its text is set once it has its own font, as a field lays out its text at
+// each of the two (the first time in the application's font, which nothing else shows).
+QLineEdit* create(Form1Ui&, QLineEdit* Form1Ui::*, const ControlRow&, QWidget* client)
 {
-    auto* edit = new QLineEdit(row.caption, client);
+    auto* edit = new QLineEdit(client);
     edit->setTextMargins(0, 0, 0, 0);
     edit->setContentsMargins(0, 0, 0, 0);
     return edit;
@@ -187,6 +189,9 @@ void createForm1Controls(Form1Ui& form, QWidget* client, const QFont& window)
                 if (row.alignment)
                     setAlignment(control, row.alignment);
                 applyRow(control, row);
+                if constexpr (std::is_base_of_v<QLineEdit,
+                                                std::remove_pointer_t<decltype(control)>>)
+                    control->setText(row.caption);
                 form.*member = control;
             },
             row.member);

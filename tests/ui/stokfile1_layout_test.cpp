@@ -97,6 +97,15 @@ TEST_F(Form1Test, ControlsSitWhereTheLayoutPutsThemWithTheirTextsHintsAndFonts)
     EXPECT_TRUE(w.oldref->font().bold());
     EXPECT_TRUE(w.oldref->toolTip().isEmpty());
 
+    // The fields open with their words as if never typed into: nothing to undo, not
+    // modified, the caret after the words.
+    for (QLineEdit* field : {w.Stock, w.price, w.ref}) {
+        SCOPED_TRACE(field->objectName().toStdString());
+        EXPECT_FALSE(field->isModified());
+        EXPECT_FALSE(field->isUndoAvailable());
+        EXPECT_EQ(field->cursorPosition(), field->text().size());
+    }
+
     EXPECT_EQ(w.Image1->pixmap().size(), QSize(138, 203));
     EXPECT_EQ(textColour(w.urllabel), QColor(Qt::red));
     EXPECT_EQ(textColour(w.look), QColor(Qt::red));

@@ -4,6 +4,7 @@
 #include "ui/window/built_in_resources.h"
 
 #include <QFile>
+#include <QResource>
 #include <QtEndian>
 
 static void registerResourcesOnce()
@@ -75,10 +76,18 @@ void registerBuiltInResources()
 QImage builtInPicture(const QString& resource)
 {
     registerBuiltInResources();
-    QFile file(resource);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
+    // Stored uncompressed in the program, so read where they lie rather than copied out.
+    const QResource stored(resource);
+    QByteArray bytes;
+    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression) {
+        bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()),
+                                        static_cast<qsizetype>(stored.size()));
+    } else {
+        QFile file(resource);
+        if (!file.open(QIODevice::ReadOnly))
+            return {};
+        bytes = file.readAll();
+    }
     if (bytes.startsWith("BM"))
         return decodeDib(bytes, fileHeaderSize, false);
     if (bytes.size() >= iconHeaderSize && u16(bytes, 2) == 1 && u16(bytes, 4) == 1)
