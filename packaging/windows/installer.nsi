@@ -8,7 +8,7 @@
 ; A running copy in the folder is closed first (running_copy.nsh); a silent run that cannot
 ; close it ends with exit code 3 (still running) or 4 (a file in use), 5 on a Windows too old
 ; or 32-bit, 6 when the older version's uninstaller failed; each of them changed nothing.
-; Made by scripts/windows/package: makensis -DVERSION=1.0 -DFILE_VERSION=1.0.0.0 -DSTAGE=FOLDER
+; Made by scripts/windows/package: makensis -DVERSION=1.1 -DFILE_VERSION=1.1.0.0 -DSTAGE=FOLDER
 ; -DLISTS=FOLDER (install-files.nsh, uninstall-files.nsh) -DICON=FILE -DOUTFILE=FILE -DSIZE_KB=N
 ; -DMAKER_URL=https://...
 Unicode true
