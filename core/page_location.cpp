@@ -30,8 +30,9 @@ std::string pageFileFromSettings(const std::string& stored, const fs::path& defa
     if (stored.empty())
         return fileNameOf(defaultPage);
     const fs::path named = pathOf(stored);
+    // In the system's own separators: Windows shows and stores the name as it is made here.
     if (named.is_relative())
-        return fileNameOf(defaultPage.parent_path() / named);
+        return fileNameOf((defaultPage.parent_path() / named).make_preferred());
     std::error_code error;
     const bool folderGone = !fs::is_directory(named.parent_path(), error);
     if (named.filename() == defaultPage.filename() && folderGone &&

@@ -3,8 +3,8 @@
 # SPDX-License-Identifier: GPL-2.0-or-later
 # The installer and the uninstaller under Wine with the program running from the install
 # folder, silent: a reinstall closes it (its page saved), exits 0 and leaves the build's files
-# only; a copy that cannot close (its page's folder is gone, so its close fails and the window
-# stays) makes both the reinstall and the uninstall exit 3 without changing a file; an
+# only; a copy that cannot close (its page, set elsewhere, is in a folder that is gone, so its
+# close fails and the window stays) makes both the reinstall and the uninstall exit 3 without changing a file; an
 # uninstall closes it, exits 0 and leaves the page, its backup and the settings only.
 # Usage: windows_running_copy.sh SETUP_EXE STAGE_FOLDER (the portable folder it was made of)
 [ $# -eq 2 ] || { echo "usage: $0 SETUP_EXE STAGE_FOLDER" >&2; exit 2; }
@@ -26,7 +26,7 @@ expect_program_ended "the reinstall"
 expect_install_of "$stage" "the reinstall over a running copy"
 
 cp "$installed/stocks.INI" "$work/settings"
-printf '[html]\r\nfile=C:\\no such folder\\MorvaneStocks.html\r\n' >"$installed/stocks.INI"
+printf '[html]\r\nfile=C:\\no such folder\\watch.html\r\n' >"$installed/stocks.INI"
 start_installed
 before=$(files_state "$installed")
 expect_nothing_changed() {
