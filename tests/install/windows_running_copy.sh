@@ -4,8 +4,8 @@
 # The installer and the uninstaller under Wine with the program running from the install
 # folder, silent: a reinstall closes it (its page saved), exits 0 and leaves the build's files
 # only; a copy that cannot close (its page, set elsewhere, is in a folder that is gone, so its
-# close fails and the window stays) makes both the reinstall and the uninstall exit 3 without changing a file; an
-# uninstall closes it, exits 0 and leaves the page, its backup and the settings only.
+# close fails and the window stays) makes both the reinstall and the uninstall exit 3 without
+# changing a file; an uninstall closes it, exits 0 and leaves the page, its backup and the settings only.
 # Usage: windows_running_copy.sh SETUP_EXE STAGE_FOLDER (the portable folder it was made of)
 [ $# -eq 2 ] || { echo "usage: $0 SETUP_EXE STAGE_FOLDER" >&2; exit 2; }
 setup=$1
