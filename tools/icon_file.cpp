@@ -109,8 +109,10 @@ IconImage iconImage32(const RgbaImage& image)
     for (int y = size - 1; y >= 0; --y) {
         std::string row(maskStride, '\0');
         for (int x = 0; x < size; ++x) {
-            if (image.at(x, y).a == 0)
-                row[static_cast<std::size_t>(x / 8)] |= static_cast<char>(0x80U >> (x % 8));
+            if (image.at(x, y).a == 0) {
+                char& byte = row[static_cast<std::size_t>(x / 8)];
+                byte = static_cast<char>(static_cast<unsigned char>(byte) | (0x80U >> (x % 8)));
+            }
         }
         out += row;
     }
