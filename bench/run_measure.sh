@@ -30,6 +30,5 @@ measure() {
     cat "$work/rusage"
 }
 
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
+# shellcheck source=paired_runs.sh
+source "$(dirname "${BASH_SOURCE[0]}")/paired_runs.sh"

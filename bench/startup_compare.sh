@@ -30,28 +30,13 @@ run_driver() {
     rm -rf "$folder"
 }
 
-# One unmeasured run each fills the file cache.
-run_minimal >/dev/null
-run_driver >/dev/null
-
-: >"$work/minimal"
-: >"$work/driver"
-for ((i = 0; i < runs; i++)); do
-    if ((i % 2)); then
-        run_driver >>"$work/driver"
-        run_minimal >>"$work/minimal"
-    else
-        run_minimal >>"$work/minimal"
-        run_driver >>"$work/driver"
-    fi
-done
+run_pairs "$runs"
 
 # Paired runs: the ratio of each pair, then the median of those, which the load shared by a
 # pair mostly cancels out of.
 pair_ratio() {
     paste -d' ' "$work/minimal" "$work/driver" | awk -v f="$1" '{ print $(f + 3) / $f }' | median
 }
-column_median() { cut -d' ' -f"$2" "$1" | median; }
 
 awk -v runs="$runs" -v platform="${QT_QPA_PLATFORM:-xcb}" \
     -v mwall="$(column_median "$work/minimal" 1)" -v mcpu="$(column_median "$work/minimal" 2)" \

@@ -12,6 +12,8 @@
 # bench/startup_driver.exe), wine, Xvfb.
 # Usage: startup_compare_wine.sh [WINDOWS_BUILD_DIR] [RUNS]
 set -euo pipefail
+# shellcheck source=paired_runs.sh
+source "$(dirname "$0")/paired_runs.sh"
 
 here=$(cd "$(dirname "$0")" && pwd)
 build=${1:-$here/../build-windows/build}
@@ -66,26 +68,8 @@ run_driver() {
     rm -rf "$files"
 }
 
-# One unmeasured run each fills the file cache and Wine's own.
-run_minimal >/dev/null
-run_driver >/dev/null
+run_pairs "$runs"
 
-: >"$work/minimal"
-: >"$work/driver"
-for ((i = 0; i < runs; i++)); do
-    if ((i % 2)); then
-        run_driver >>"$work/driver"
-        run_minimal >>"$work/minimal"
-    else
-        run_minimal >>"$work/minimal"
-        run_driver >>"$work/driver"
-    fi
-done
-
-median() {
-    sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
-}
-column_median() { cut -d' ' -f"$2" "$1" | median; }
 
 awk -v runs="$runs" -v goal="$goal" \
     -v mwall="$(column_median "$work/minimal" 1)" -v mcpu="$(column_median "$work/minimal" 2)" \
