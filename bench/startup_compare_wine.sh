@@ -6,8 +6,9 @@
 # sit in the program's portable folder (cmake --install of the Windows build), so they load
 # the same DLLs and Qt plugins the shipped program does. One Wine prefix and one wineserver,
 # started first and kept alive (wineserver -p), serve every run: what each run costs is then
-# the Wine process itself, whose wall time, CPU time (user + system from wait4 of `wine`) and
-# peak memory are measured as on Linux. Runs on its own Xvfb display.
+# the Wine processes themselves (start.exe and the program it starts), whose wall time, CPU
+# time (user + system from wait4, summed over both) and peak memory are measured as on Linux.
+# Runs on its own Xvfb display.
 # Needs: scripts/build-windows (its build folder holds bench/minimal_window.exe and
 # bench/startup_driver.exe), wine, Xvfb.
 # Usage: startup_compare_wine.sh [WINDOWS_BUILD_DIR] [RUNS]
@@ -53,7 +54,7 @@ wineserver -w
 wineserver -p
 
 measure() {
-    "$here/wait4_run.py" "$work/rusage" wine "$@" >/dev/null 2>"$work/stderr" || {
+    "$here/wait4_run.py" --descendants "$work/rusage" wine "$@" >/dev/null 2>"$work/stderr" || {
         echo "failed: $* (exit $?)" >&2
         cat "$work/stderr" >&2
         exit 1
