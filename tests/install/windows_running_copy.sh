@@ -38,8 +38,13 @@ expect_nothing_changed() {
 }
 expect_nothing_changed wine "$setup" /S
 expect_nothing_changed run_command_line "$(registered QuietUninstallString)"
+# $pid is start.exe, which Wine runs for `wine stocks.exe`; the program is a process of its own,
+# and the next copy must not meet it.
+wine taskkill /f /im stocks.exe >>"$work/setup.log" 2>&1 || true
 stop_process "$pid"
 pid=""
+program_gone() { ! pgrep -f 'stocks\.exe' >/dev/null; }
+poll 60 program_gone || fail "the copy that would not close still runs after taskkill"
 cp "$work/settings" "$installed/stocks.INI"
 
 start_installed
